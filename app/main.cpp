@@ -1,0 +1,129 @@
+#include "app/main.h"
+
+#include "search/findunit.h"
+#include "toolkit/application.h"
+
+#include <commctrl.h>
+
+TAutoTavrix* AutoTavrix = nullptr;
+
+namespace {
+
+constexpr int kClientWidth = 386;
+constexpr int kClientHeight = 299;
+constexpr unsigned kLeftTopRight = akLeft | akTop | akRight;
+constexpr unsigned kTopRight = akTop | akRight;
+constexpr unsigned kAll = akLeft | akTop | akRight | akBottom;
+constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+
+} // namespace
+
+TAutoTavrix::TAutoTavrix(TApplication& app) : TForm(app, nullptr) {
+    AutoTavrix = this;
+    SetMainForm();
+    CreateForm("TAutoTavrix", "自動選択削除", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+               WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClientWidth, kClientHeight);
+    CreateControls();
+    CreateActions();
+    CreateFooter();
+    FormCreate();
+}
+
+TAutoTavrix::~TAutoTavrix() {
+    DestroyHandle();
+    if (AutoTavrix == this) AutoTavrix = nullptr;
+}
+
+// Created in tab order, so the dialog manager's z-order walk is the tab order
+// and Label1's mnemonic lands on Edit1, the control after it.
+void TAutoTavrix::CreateControls() {
+    Label1 = TLabel(AddControl("STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
+                               kAnchorsDefault));
+    Edit1 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+                             {8, 24, 201, 20}, kLeftTopRight));
+    Button1 = TButton(AddControl("BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
+    CheckBox1 = TButton(AddControl("BUTTON", "", BS_CHECKBOX | WS_TABSTOP, 0, {8, 48, 209, 17},
+                                   kAnchorsDefault));
+
+    XPGroupBox1 = std::make_unique<TXPGroupBox>(Application(), *this);
+    const Bounds box = Scale(Bounds{8, 72, 273, 169});
+    XPGroupBox1->CreateBox(Handle(), "拡張子", box.left, box.top, box.width, box.height);
+    SendMessageA(XPGroupBox1->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
+    Layout().Add(XPGroupBox1->Handle(), box, kAll);
+    HWND group = XPGroupBox1->Handle();
+    TAnchorLayout* groupLayout = &XPGroupBox1->Layout();
+    Edit2 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+                             {8, 16, 193, 20}, kLeftTopRight, group, groupLayout));
+    Button2 = TButton(AddControl("BUTTON", "", kButton, 0, {208, 16, 57, 20}, kTopRight, group,
+                                 groupLayout));
+    ListBox1 = TListBox(AddControl(
+        "LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+        WS_EX_CLIENTEDGE, {8, 40, 193, 121}, kAll, group, groupLayout));
+    SendMessageA(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, Scale(12));
+    Button3 = TButton(AddControl("BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group,
+                                 groupLayout));
+
+    Button4 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 24, 81, 20}, kTopRight));
+    Button5 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 48, 81, 20}, kTopRight));
+    Bevel1 = TControl(AddControl("STATIC", "", SS_ETCHEDVERT, 0, {288, 0, 9, 249},
+                                 akTop | akRight | akBottom));
+
+    OnCommand(Edit2.Handle(), [this](int code) {
+        if (code == EN_CHANGE) Edit2Change();
+    });
+    OnCommand(ListBox1.Handle(), [this](int code) {
+        if (code == LBN_SELCHANGE) ListBox1Click();
+    });
+}
+
+void TAutoTavrix::CreateActions() {
+    auto add = [this](const char* name, const char* category, const char* caption,
+                      const char* hint, WORD shortCut) {
+        return &Actions().Add(std::make_unique<TAction>(name, category, caption, hint, shortCut));
+    };
+    using namespace std::placeholders;
+    cmAdd = add("cmAdd", "extention", "追加(&A)", "拡張子を追加", 0x4041);
+    cmAdd->OnExecute = std::bind(&TAutoTavrix::cmAddExecute, this, _1);
+    cmAdd->OnUpdate = std::bind(&TAutoTavrix::cmAddUpdate, this, _1);
+    cmDelete = add("cmDelete", "extention", "削除(&D)", "選択した拡張子の削除", 0x4044);
+    cmDelete->OnExecute = std::bind(&TAutoTavrix::cmDeleteExecute, this, _1);
+    cmDelete->OnUpdate = std::bind(&TAutoTavrix::cmDeleteUpdate, this, _1);
+    opSubfolder = add("opSubfolder", "folder", "サブフォルダーも検索する(&S)", "", 0);
+    opSubfolder->OnExecute = std::bind(&TAutoTavrix::opSubfolderExecute, this, _1);
+    opSubfolder->OnUpdate = std::bind(&TAutoTavrix::opSubfolderUpdate, this, _1);
+    cmFolder = add("cmFolder", "folder", "参照...", "フォルダーの参照", 0);
+    cmFolder->OnExecute = std::bind(&TAutoTavrix::cmFolderExecute, this, _1);
+    cmBitbacket = add("cmBitbacket", "command", "ゴミ箱へ(&B)", "ゴミ箱へ入れる", 0);
+    cmBitbacket->OnExecute = std::bind(&TAutoTavrix::cmBitbacketExecute, this, _1);
+    cmBitbacket->OnUpdate = std::bind(&TAutoTavrix::cmBitbacketUpdate, this, _1);
+    cmBurn = add("cmBurn", "command", "削除(&G)", "ゴミ箱へ入れずに削除", 0);
+    cmBurn->OnExecute = std::bind(&TAutoTavrix::cmBurnExecute, this, _1);
+
+    BindAction(*cmAdd, Button2.Handle(), true);
+    BindAction(*cmDelete, Button3.Handle(), true);
+    BindAction(*opSubfolder, CheckBox1.Handle(), false);
+    BindAction(*cmFolder, Button1.Handle(), true);
+    BindAction(*cmBitbacket, Button4.Handle(), true);
+    BindAction(*cmBurn, Button5.Handle(), true);
+}
+
+void TAutoTavrix::FormCreate() {
+    DetermineSettingsDir();
+    // A settings file that cannot be read is reported; start-up still leaves a usable window.
+    try {
+        LoadPatternList();
+    } catch (const std::exception& e) {
+        Application().ShowException(e);
+    }
+    try {
+        ReadSettings();
+    } catch (const std::exception& e) {
+        Application().ShowException(e);
+    }
+    FillVersionLabel();
+    FoundFiles = std::make_unique<TFoundFiles>();
+}
+
+void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
+
+bool TAutoTavrix::Matches(const char* name) const { return MatchesExtension(name); }

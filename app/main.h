@@ -1,0 +1,95 @@
+// The main window: folder field, subfolder option, pattern editor, the two
+// delete commands and the footer, with the state the other windows share.
+#pragma once
+#include "components/HtLabel.h"
+#include "components/XPGroupBox.h"
+#include "search/found_files.h"
+#include "search/search_source.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+
+#include <memory>
+#include <string>
+
+class TAutoTavrix : public TForm, public TSearchSource {
+public:
+    // Builds the window and its controls, then runs FormCreate.
+    explicit TAutoTavrix(TApplication& app);
+    ~TAutoTavrix() override;
+
+    TLabel Label1;
+    TControl Bevel1;
+    TEdit Edit1;
+    TButton Button1;
+    std::unique_ptr<TXPGroupBox> XPGroupBox1;
+    TEdit Edit2;
+    TListBox ListBox1;
+    TButton Button2;
+    TButton Button3;
+    TButton CheckBox1;
+    TButton Button4;
+    TButton Button5;
+    TControl Bevel2;
+    TLabel Label2;
+    TLabel Label3;
+    TLabel Label4;
+    std::unique_ptr<THtLabel> HtLabel1;
+    std::unique_ptr<THtLabel> HtLabel2;
+
+    TAction* cmAdd = nullptr;
+    TAction* cmDelete = nullptr;
+    TAction* opSubfolder = nullptr;
+    TAction* cmFolder = nullptr;
+    TAction* cmBitbacket = nullptr;
+    TAction* cmBurn = nullptr;
+
+    // Per-user settings folder, without a final "\"; empty when it could not be found.
+    std::string SettingsDir;
+    // Full paths the last search selected, in walk order; lives from FormCreate to FormDestroy.
+    std::unique_ptr<TFoundFiles> FoundFiles;
+
+    void Edit2Change();
+    void ListBox1Click();
+    void cmAddExecute(TAction& sender);
+    void cmAddUpdate(TAction& sender);
+    void cmDeleteExecute(TAction& sender);
+    void cmDeleteUpdate(TAction& sender);
+    void opSubfolderExecute(TAction& sender);
+    void opSubfolderUpdate(TAction& sender);
+    void cmFolderExecute(TAction& sender);
+    void cmBitbacketExecute(TAction& sender);
+    void cmBitbacketUpdate(TAction& sender);
+    void cmBurnExecute(TAction& sender);
+
+    // Hands every found path to the shell in one delete request.
+    void DeleteFoundFiles(bool Permanent);
+
+    // What the search dialog reads of this window.
+    std::string StartFolder() const override { return Edit1.Text(); }
+    bool SubfoldersOn() const override { return opSubfolder->Checked(); }
+    bool Matches(const char* name) const override;
+    TFoundFiles& Found() override { return *FoundFiles; }
+
+protected:
+    void FormCreate();
+    void FormClose() override;
+    void FormDestroy() override;
+
+private:
+    void CreateControls();
+    void CreateActions();
+    void CreateFooter();
+    void FillVersionLabel();
+    void RunDeleteCommand(bool permanent);
+
+    Font footerBold_;
+
+    void DetermineSettingsDir();
+    void LoadPatternList();
+    void ReadSettings();
+    bool SavePatternList();
+    void WriteSettings();
+};
+
+// The application's single main window.
+extern TAutoTavrix* AutoTavrix;

@@ -1,0 +1,81 @@
+// The footer: version from the executable's own version resource, the maker's
+// notice and the two links.
+#include "app/main.h"
+
+#include "app/version_text.h"
+#include "toolkit/application.h"
+
+#include <vector>
+
+namespace {
+
+constexpr unsigned kLeftBottom = akLeft | akBottom;
+constexpr unsigned kRightBottom = akRight | akBottom;
+
+struct LinkSpec {
+    const char* caption;
+    const char* link;
+    const char* hint;
+    Bounds bounds;
+    unsigned anchors;
+};
+
+const LinkSpec kMailLink{"mail:tavrix@brenvolt.example", "mailto:tavrix@brenvolt.example",
+                         "メール", {16, 272, 137, 12}, kLeftBottom};
+const LinkSpec kHomeLink{"URL:https://brenvolt.example/tavrix/", "https://brenvolt.example/tavrix/",
+                         "ホームページ", {168, 272, 197, 12}, kRightBottom};
+
+} // namespace
+
+void TAutoTavrix::CreateFooter() {
+    footerBold_ = CreateDesignFont(TextHeight(), true);
+    Label2 = TLabel(AddControl("STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12},
+                               kLeftBottom));
+    Label4 = TLabel(AddControl("STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12},
+                               kLeftBottom));
+    Label3 = TLabel(AddControl("STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
+                               {160, 256, 203, 12}, kRightBottom));
+    for (HWND bold : {Label2.Handle(), Label4.Handle()}) {
+        SendMessageA(bold, WM_SETFONT, reinterpret_cast<WPARAM>(footerBold_.Get()), FALSE);
+        SetLabelColor(bold, ColorToRGB(clGreen));
+    }
+    SetLabelColor(Label3.Handle(), ColorToRGB(clBlue));
+    SetLabelText(Label4.Handle(), "Label4", true);
+
+    auto makeLink = [this](const LinkSpec& spec) {
+        auto label = std::make_unique<THtLabel>(Application(), *this);
+        const Bounds b = Scale(spec.bounds);
+        label->CreateLabel(Handle(), spec.caption, b.left, b.top, b.width, b.height);
+        label->SetOverColor(clMaroon);
+        label->SetOrignalColor(clNavy);
+        label->SetColorChange(true);
+        label->SetLink(spec.link);
+        label->SetFontColor(clNavy);
+        Layout().Add(label->Handle(), b, spec.anchors);
+        ShowHint(label->Handle(), spec.hint);
+        return label;
+    };
+    HtLabel1 = makeLink(kMailLink);
+    HtLabel2 = makeLink(kHomeLink);
+
+    // Last, so the frame lies under the texts it surrounds.
+    Bevel2 = TControl(AddControl("STATIC", "", SS_ETCHEDFRAME, 0, {8, 248, 369, 41},
+                                 akLeft | akRight | akBottom));
+}
+
+void TAutoTavrix::FillVersionLabel() {
+    char path[MAX_PATH + 1] = {};
+    if (!GetModuleFileNameA(nullptr, path, MAX_PATH)) return;
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    if (size == 0) return;
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoA(path, 0, size, block.data())) return;
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info ||
+        length < sizeof(VS_FIXEDFILEINFO))
+        return;
+    SetLabelText(Label4.Handle(),
+                 FormatProductVersion(info->dwProductVersionMS, info->dwProductVersionLS), true);
+}

@@ -1,0 +1,37 @@
+# tavrix.exe for 32-bit Windows: static, GUI subsystem, Shift_JIS literals.
+enable_language(RC)
+add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
+add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
+add_link_options(-static -static-libgcc -static-libstdc++)
+
+add_library(tavrix_gui STATIC
+  toolkit/application.cpp
+  toolkit/window.cpp
+  toolkit/gdi.cpp
+  toolkit/timer.cpp
+  toolkit/form.cpp
+  toolkit/action.cpp
+  toolkit/anchors.cpp
+  toolkit/hints.cpp
+  toolkit/ini_file.cpp
+  toolkit/ansi_code_page.cpp
+  components/XPGroupBox.cpp
+  components/HtLabel.cpp
+  platform/shell.cpp
+  platform/file_system.cpp
+  search/findunit.cpp
+  search/search_dialog.cpp
+  app/main.cpp
+  app/main_editor.cpp
+  app/main_commands.cpp
+  app/main_settings.cpp
+  app/main_footer.cpp)
+target_link_libraries(tavrix_gui PUBLIC tavrix_core comctl32 shell32 gdi32 user32 ole32 version)
+
+add_executable(tavrix WIN32 app/tavrix.cpp app/tavrix.rc)
+target_link_libraries(tavrix PRIVATE tavrix_gui)
+
+set(gtest_disable_pthreads OFF)
+add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+include(GoogleTest)
+add_subdirectory(tests/windows)

@@ -1,0 +1,89 @@
+#include "components/XPGroupBox.h"
+
+#include "toolkit/application.h"
+#include "toolkit/form.h"
+#include "toolkit/gdi.h"
+
+#include <windowsx.h>
+
+#include <stdexcept>
+
+namespace {
+const char kClassName[] = "TXPGroupBox";
+}
+
+TXPCustomGroupBox::TXPCustomGroupBox(TApplication& app, TForm& form) : TWindow(app), form_(form) {}
+
+void TXPCustomGroupBox::CreateBox(HWND parent, const char* caption, int left, int top, int width,
+                                  int height) {
+    // A subclass of the system "BUTTON" class: its procedure draws frame and caption.
+    WNDCLASSEXA button{};
+    button.cbSize = sizeof button;
+    if (!GetClassInfoExA(nullptr, "BUTTON", &button))
+        throw std::runtime_error("GetClassInfoEx failed: BUTTON");
+    SetBaseProc(button.lpfnWndProc);
+    WNDCLASSEXA cls = button;
+    cls.lpfnWndProc = WindowProc;
+    cls.hInstance = Application().Instance();
+    cls.lpszClassName = kClassName;
+    cls.style = (button.style & ~(CS_OWNDC | CS_CLASSDC | CS_PARENTDC | CS_GLOBALCLASS)) |
+                CS_HREDRAW | CS_VREDRAW;
+    RegisterClassOnce(cls);
+    CreateHandle(WS_EX_CONTROLPARENT, kClassName, caption,
+                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, left,
+                 top, width, height, parent, 0);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    layout_.SetDesignClient(client.right, client.bottom);
+}
+
+RECT TXPCustomGroupBox::LayoutArea() const {
+    RECT r{};
+    GetClientRect(Handle(), &r);
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
+    const int h = ScreenDC(font).TextSize("0", 1).cy;
+    r.top += h;
+    InflateRect(&r, -3, -3);
+    return r;
+}
+
+LRESULT TXPCustomGroupBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_NCHITTEST:
+        // The whole box, frame and caption included, is ours: presses never fall through.
+        DefaultHandling(msg, wParam, lParam);
+        return HTCLIENT;
+    case WM_LBUTTONDOWN:
+        SetCapture(Handle());
+        pressed_ = true;
+        return 0;
+    case WM_LBUTTONUP: {
+        const bool wasPressed = pressed_;
+        pressed_ = false;
+        if (GetCapture() == Handle()) ReleaseCapture();
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+        if (wasPressed && PtInRect(&r, p) && OnClick) OnClick();
+        return 0;
+    }
+    case WM_LBUTTONDBLCLK:
+        if (OnDblClick) OnDblClick();
+        return 0;
+    case WM_CAPTURECHANGED:
+        pressed_ = false;
+        return 0;
+    case WM_SIZE:
+        layout_.Apply(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        // The children's handlers live on the form.
+        return form_.ChildNotification(msg, wParam, lParam);
+    }
+    return DefaultHandling(msg, wParam, lParam);
+}

@@ -1,0 +1,20 @@
+// File-system queries and the settings files' reads and writes.
+#pragma once
+#include <string>
+
+// True when the system reports attributes for the text, as given, and they hold
+// the directory bit. An empty text is false.
+bool FolderExists(const std::string& path);
+// True when the path names an existing file (a folder of that name does not count).
+bool FileExists(const std::string& path);
+// Creates the folder and every missing parent; the outcome is not examined.
+void ForceDirectories(const std::string& path);
+
+// Reads a whole file, opened with others denied writing. False when it cannot be opened.
+bool ReadWholeFile(const std::string& path, std::string& bytes);
+
+enum class SaveResult { Saved, CannotCreate, CannotWrite };
+// Writes `bytes` to `tempPath`, then moves it over `path` in one step, so a failed
+// or interrupted save leaves the previous file as it was.
+SaveResult ReplaceFile(const std::string& path, const std::string& tempPath,
+                       const std::string& bytes);

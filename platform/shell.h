@@ -1,0 +1,22 @@
+// Every call of ours into the Windows shell, each with exactly what it needs.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+// The user's application-data folder (owner `owner`, not created when missing);
+// empty when the shell cannot tell it.
+std::string AppDataFolder(HWND owner);
+
+// The shell's folder chooser: starts at the desktop, only file-system folders,
+// owned by `owner`; the thread's other windows are disabled while it is up.
+// True and the chosen folder's full path when the user chose one.
+bool ChooseFolder(HWND owner, const std::string& title, std::string& path);
+
+// One delete request for every path of `pathList` (each path NUL-terminated, one
+// more NUL at the end), without confirmation, into the recycle bin unless `permanent`.
+// The shell shows its own progress and errors; nothing is returned.
+void ShellDeleteFiles(HWND owner, const std::string& pathList, bool permanent);
+
+// Opens a link with its default handler; the shell's result, below 32 for a failure.
+int ShellOpen(HWND owner, const std::string& link);

@@ -1,0 +1,33 @@
+// The modal dialog inside which the folder walk runs: animation, the folder being
+// searched, the count found, and Cancel.
+#pragma once
+#include "search/search_source.h"
+#include "toolkit/controls.h"
+#include "toolkit/form.h"
+#include "toolkit/timer.h"
+
+#include <memory>
+
+class TSearchDlg : public TForm {
+public:
+    // Fails with "AVI を開くことができません" or "タイマーを取得できません".
+    TSearchDlg(TApplication& app, TForm& owner, TSearchSource& source);
+    ~TSearchDlg() override;
+
+    TControl Animate1;
+    TLabel Label1;
+    TLabel Label2;
+    TLabel Label3;
+    TLabel Label4;
+    TButton Button1;
+    std::unique_ptr<TTimer> Timer1;
+
+    void Timer1Timer();
+    void RunSearch();
+
+protected:
+    void FormShow() override;
+
+private:
+    TSearchSource& source_;
+};

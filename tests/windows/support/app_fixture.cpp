@@ -1,0 +1,120 @@
+#include "support/app_fixture.h"
+
+#include "platform/shell.h"
+
+#include <chrono>
+#include <fstream>
+#include <functional>
+#include <thread>
+
+std::string TestSettingsDir() {
+    std::string base = AppDataFolder(nullptr);
+    if (!base.empty() && base.back() != '\\') base += '\\';
+    return base + "Brenvolt\\Tavrix";
+}
+
+void RemoveSettingsFiles() {
+    const std::string dir = TestSettingsDir();
+    for (const char* name : {"\\extentions.lst", "\\tavrix.ini", "\\extentions.lst.tmp"}) {
+        const std::string path = dir + name;
+        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileA(path.c_str());
+    }
+}
+
+void WriteBytes(const std::string& path, const std::string& bytes) {
+    for (std::size_t i = 3; i < path.size(); ++i)
+        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+std::string ReadBytes(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+bool PathExists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
+void AppFixture::SetUp() { RemoveSettingsFiles(); }
+
+void AppFixture::TearDown() {
+    main.reset();
+    app.reset();
+    RemoveSettingsFiles();
+}
+
+void AppFixture::Start() {
+    app = std::make_unique<TApplication>(GetModuleHandleA(nullptr));
+    main = std::make_unique<TAutoTavrix>(*app);
+    ShowWindow(main->Handle(), SW_SHOW);
+    SetForegroundWindow(main->Handle());
+    Pump();
+}
+
+void AppFixture::CloseMain() {
+    SendMessageA(main->Handle(), WM_CLOSE, 0, 0);
+    Pump();
+    main.reset();
+}
+
+void AppFixture::Pump() {
+    app->ProcessMessages();
+    app->Idle();
+}
+
+bool AppFixture::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
+    const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+    while (!done()) {
+        if (std::chrono::steady_clock::now() > end) return false;
+        Pump();
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+    return true;
+}
+
+namespace {
+
+void SetModifier(BYTE (&state)[256], int vk, bool down) { state[vk] = down ? 0x80 : 0; }
+
+} // namespace
+
+void AppFixture::Key(WORD vk, bool ctrl, bool shift, bool alt) {
+    // Posted messages carry no keyboard state: set it, so GetKeyState agrees with the press.
+    BYTE saved[256], state[256];
+    GetKeyboardState(saved);
+    GetKeyboardState(state);
+    SetModifier(state, VK_CONTROL, ctrl);
+    SetModifier(state, VK_SHIFT, shift);
+    SetModifier(state, VK_MENU, alt);
+    SetKeyboardState(state);
+    HWND target = GetFocus() ? GetFocus() : main->Handle();
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, 0)) << 16;
+    const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
+    const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
+    PostMessageA(target, down, vk, 1 | scan | (alt ? (1 << 29) : 0));
+    Pump();
+    PostMessageA(GetFocus() ? GetFocus() : target, up, vk, 1 | scan | (3u << 30) | (alt ? (1 << 29) : 0));
+    Pump();
+    SetKeyboardState(saved);
+    Pump();
+}
+
+void AppFixture::Type(const std::string& text) {
+    for (unsigned char c : text) {
+        HWND target = GetFocus() ? GetFocus() : main->Handle();
+        PostMessageA(target, WM_CHAR, c, 1);
+        Pump();
+    }
+}
+
+void AppFixture::Click(HWND control) {
+    RECT r{};
+    GetClientRect(control, &r);
+    const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
+    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageA(control, WM_LBUTTONUP, 0, at);
+    Pump();
+}

@@ -1,0 +1,45 @@
+// A running application with its main window, driven through the real message
+// loop: posted keyboard and mouse messages, idle updates, and a clean settings folder.
+#pragma once
+#include "app/main.h"
+#include "toolkit/application.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+// The settings folder the program uses, and a fresh one for each test.
+std::string TestSettingsDir();
+void RemoveSettingsFiles();
+// Writes a file with exactly these bytes (creating missing folders).
+void WriteBytes(const std::string& path, const std::string& bytes);
+// The file's bytes; empty when it is missing.
+std::string ReadBytes(const std::string& path);
+bool PathExists(const std::string& path);
+
+class AppFixture : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Starts the application and its main window (FormCreate runs), shown.
+    void Start();
+    // Closes the main window as the user would (FormClose saves) and ends the application.
+    void CloseMain();
+
+    // Handles everything pending, then one idle step, as the loop does when the queue empties.
+    void Pump();
+    // Pumps until `done` holds or the time runs out; false on timeout.
+    bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 5000);
+
+    // A key press with the given modifiers, through the loop, to the focused control.
+    void Key(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
+    // Types text (Shift_JIS bytes) into the focused control as WM_CHAR messages.
+    void Type(const std::string& text);
+    // A left click at the centre of a control.
+    void Click(HWND control);
+
+    std::unique_ptr<TApplication> app;
+    std::unique_ptr<TAutoTavrix> main;
+};

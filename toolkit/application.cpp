@@ -1,0 +1,112 @@
+#include "toolkit/application.h"
+
+#include "toolkit/ansi_code_page.h"
+#include "toolkit/failure_text.h"
+#include "toolkit/form.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+std::string ModuleFileName(HINSTANCE instance) {
+    char path[MAX_PATH + 1] = {};
+    GetModuleFileNameA(instance, path, MAX_PATH);
+    return path;
+}
+
+} // namespace
+
+TApplication::TApplication(HINSTANCE instance)
+    : instance_(instance), title_(ApplicationTitle(ModuleFileName(instance), AnsiCodePage())) {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.lpfnWndProc = DefWindowProcA;
+    cls.hInstance = instance;
+    cls.lpszClassName = "TApplication";
+    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
+    WNDCLASSEXA existing{};
+    existing.cbSize = sizeof existing;
+    if (!GetClassInfoExA(instance, cls.lpszClassName, &existing) && !RegisterClassExA(&cls))
+        throw std::runtime_error("RegisterClassEx failed: TApplication");
+    handle_ = CreateWindowExA(0, cls.lpszClassName, title_.c_str(), WS_POPUP | WS_CAPTION, 0, 0, 0,
+                              0, nullptr, nullptr, instance, nullptr);
+    if (!handle_) throw std::runtime_error("CreateWindowEx failed: TApplication");
+}
+
+TApplication::~TApplication() {
+    if (handle_) DestroyWindow(handle_);
+}
+
+int TApplication::Run() {
+    while (!terminated_) HandleMessage();
+    return exitCode_;
+}
+
+void TApplication::HandleMessage() {
+    if (!ProcessMessage()) {
+        Idle();
+        if (!terminated_) WaitMessage();
+    }
+}
+
+void TApplication::ProcessMessages() {
+    while (ProcessMessage()) {
+    }
+}
+
+bool TApplication::ProcessMessage() {
+    MSG msg;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (msg.message == WM_QUIT) {
+        terminated_ = true;
+        exitCode_ = static_cast<int>(msg.wParam);
+        return true;
+    }
+    if (!PreTranslate(msg)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+    return true;
+}
+
+// Shortcuts go to the form's actions before the focused control; then the
+// dialog manager gives Tab, mnemonics, Enter and Esc their meaning.
+bool TApplication::PreTranslate(MSG& msg) {
+    if (!msg.hwnd) return false;
+    auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
+    if (!form) return false;
+    if (form->IsShortCut(msg)) return true;
+    return IsDialogMessageA(form->Handle(), &msg) != FALSE;
+}
+
+void TApplication::Idle() {
+    // A copy: an update may create or release forms.
+    const std::vector<TForm*> forms = forms_;
+    for (TForm* form : forms) {
+        if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) continue;
+        HWND hwnd = form->Handle();
+        if (hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) form->UpdateActions();
+    }
+}
+
+void TApplication::ShowException(const std::exception& failure) noexcept {
+    ShowFailure(failure.what());
+}
+
+void TApplication::ShowFailure(const std::string& message) noexcept {
+    try {
+        const std::string text = FailureBoxText(message, AnsiCodePage());
+        HWND owner = GetActiveWindow();
+        MessageBoxA(owner ? owner : handle_, text.c_str(), title_.c_str(),
+                    MB_OK | MB_ICONERROR);
+    } catch (...) {
+        MessageBoxA(handle_, message.c_str(), "", MB_OK | MB_ICONERROR);
+    }
+}
+
+void TApplication::AddForm(TForm* form) { forms_.push_back(form); }
+
+void TApplication::RemoveForm(TForm* form) {
+    forms_.erase(std::remove(forms_.begin(), forms_.end(), form), forms_.end());
+}

@@ -1,0 +1,50 @@
+// The application object: hidden owner window, message loop with idle-time
+// action updates, the event pump of long work, and the default failure handler.
+#pragma once
+#include <windows.h>
+
+#include <exception>
+#include <string>
+#include <vector>
+
+class TForm;
+
+class TApplication {
+public:
+    explicit TApplication(HINSTANCE instance);
+    ~TApplication();
+    TApplication(const TApplication&) = delete;
+    TApplication& operator=(const TApplication&) = delete;
+
+    HINSTANCE Instance() const { return instance_; }
+    // The hidden top-level window that owns the main window and the shell's dialogs.
+    HWND Handle() const { return handle_; }
+    const std::string& Title() const { return title_; }
+    bool Terminated() const { return terminated_; }
+
+    // Runs the message loop until WM_QUIT; returns its exit code.
+    int Run();
+    // Handles one message, or, when the queue is empty, runs the idle updates and waits.
+    void HandleMessage();
+    // Handles every pending message and returns when none is left.
+    void ProcessMessages();
+    // The idle step on its own: action updates of every visible, enabled form.
+    void Idle();
+
+    void ShowException(const std::exception& failure) noexcept;
+    void ShowFailure(const std::string& message) noexcept;
+
+    void AddForm(TForm* form);
+    void RemoveForm(TForm* form);
+
+private:
+    bool ProcessMessage();
+    bool PreTranslate(MSG& msg);
+
+    HINSTANCE instance_;
+    std::string title_;
+    HWND handle_ = nullptr;
+    bool terminated_ = false;
+    int exitCode_ = 0;
+    std::vector<TForm*> forms_;
+};

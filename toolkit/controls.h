@@ -1,0 +1,92 @@
+// Thin, non-owning wrappers over the system controls: one line per message.
+// The window they name is owned by its parent; they never destroy it.
+#pragma once
+#include <windows.h>
+
+#include <string>
+
+class TControl {
+public:
+    TControl() = default;
+    explicit TControl(HWND hwnd) : hwnd_(hwnd) {}
+    HWND Handle() const { return hwnd_; }
+    std::string Text() const {
+        std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)), '\0');
+        if (!text.empty()) text.resize(GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()) + 1));
+        return text;
+    }
+    void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
+    bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
+    void SetFocus() const { ::SetFocus(hwnd_); }
+    bool Focused() const { return GetFocus() == hwnd_; }
+    RECT BoundsInParent() const {
+        RECT r{};
+        GetWindowRect(hwnd_, &r);
+        MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+protected:
+    HWND hwnd_ = nullptr;
+};
+
+// Single-line edit. Setting a different text raises EN_CHANGE before SetText returns;
+// setting the text it already has raises nothing.
+class TEdit : public TControl {
+public:
+    using TControl::TControl;
+    void SetText(const std::string& text) const {
+        if (Text() != text) TControl::SetText(text);
+    }
+    // Selection start (the caret) and length, in bytes.
+    void GetSelection(int& start, int& length) const {
+        DWORD s = 0, e = 0;
+        SendMessageA(hwnd_, EM_GETSEL, reinterpret_cast<WPARAM>(&s), reinterpret_cast<LPARAM>(&e));
+        start = static_cast<int>(s);
+        length = static_cast<int>(e - s);
+    }
+    void SetSelection(int start, int length) const { SendMessageA(hwnd_, EM_SETSEL, start, start + length); }
+};
+
+// List box. LB_ERR (-1) answers "none" for the searches and the selection.
+class TListBox : public TControl {
+public:
+    using TControl::TControl;
+    int Count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+    std::string Item(int index) const {
+        const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
+        if (length == LB_ERR) return std::string();
+        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        const LRESULT got = SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+        return text;
+    }
+    // First item equal to the text, letter case ignored; -1 for none.
+    int FindExact(const std::string& text) const {
+        return static_cast<int>(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    // Index where the item landed; LB_ERR or LB_ERRSPACE when refused.
+    int Add(const std::string& text) const {
+        return static_cast<int>(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+    }
+    void Delete(int index) const { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
+    void Clear() const { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
+    int ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
+    // Raises no selection-change notification.
+    void SetItemIndex(int index) const { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
+    void SetRedraw(bool on) const { SendMessageA(hwnd_, WM_SETREDRAW, on, 0); }
+};
+
+class TButton : public TControl {
+public:
+    using TControl::TControl;
+    void Click() const { SendMessageA(hwnd_, BM_CLICK, 0, 0); }
+    bool IsDefault() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+    bool Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
+};
+
+class TLabel : public TControl {
+public:
+    using TControl::TControl;
+};

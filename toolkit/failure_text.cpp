@@ -1,0 +1,42 @@
+#include "toolkit/failure_text.h"
+
+namespace {
+
+// Length of the character at pos; a lead byte cut off by the end counts alone.
+std::size_t CharLength(const std::string& text, std::size_t pos, const CodePage& codePage) {
+    bool lead = codePage.IsLeadByte(static_cast<unsigned char>(text[pos]));
+    return lead && pos + 1 < text.size() ? 2 : 1;
+}
+
+} // namespace
+
+std::string ApplicationTitle(const std::string& exeFileName, const CodePage& codePage) {
+    // Walk whole characters: a trail byte 0x5C is no separator.
+    std::size_t nameStart = 0;
+    for (std::size_t pos = 0; pos < exeFileName.size();) {
+        char c = exeFileName[pos];
+        pos += CharLength(exeFileName, pos, codePage);
+        if (c == '\\' || c == '/') nameStart = pos;
+    }
+    std::size_t nameEnd = nameStart;
+    while (nameEnd < exeFileName.size() && exeFileName[nameEnd] != '.')
+        nameEnd += CharLength(exeFileName, nameEnd, codePage);
+
+    std::string title = exeFileName.substr(nameStart, nameEnd - nameStart);
+    if (!title.empty()) {
+        std::size_t first = CharLength(title, 0, codePage);
+        codePage.Lower(&title[0] + first, title.size() - first);
+    }
+    return title;
+}
+
+std::string FailureBoxText(const std::string& message, const CodePage& codePage) {
+    if (message.empty()) return message;
+    // Shift_JIS cannot be read backwards, so find the last character from the front.
+    std::size_t last = 0;
+    for (std::size_t pos = 0; pos < message.size(); pos += CharLength(message, pos, codePage))
+        last = pos;
+    if (static_cast<unsigned char>(message[last]) > static_cast<unsigned char>('.'))
+        return message + ".";
+    return message;
+}

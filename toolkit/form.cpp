@@ -1,0 +1,282 @@
+#include "toolkit/form.h"
+
+#include "toolkit/application.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+namespace {
+
+// Posted by Release: the form is destroyed when the event loop handles it.
+constexpr UINT kReleaseMessage = WM_APP + 0x100;
+
+int ScreenDpi() {
+    HDC dc = GetDC(nullptr);
+    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : kDesignDpi;
+    if (dc) ReleaseDC(nullptr, dc);
+    return dpi > 0 ? dpi : kDesignDpi;
+}
+
+bool IsOurChild(HWND form, HWND control) {
+    return control && control != form && IsChild(form, control);
+}
+
+} // namespace
+
+TForm::TForm(TApplication& app, TForm* owner)
+    : TWindow(app), owner_(owner), textHeight_(ScaledFontHeight(ScreenDpi())) {
+    font_ = CreateDesignFont(textHeight_);
+    app.AddForm(this);
+}
+
+TForm::~TForm() {
+    Application().RemoveForm(this);
+    owned_.clear();
+    DestroyHandle();
+}
+
+int TForm::Scale(int designLength) const { return ScaleToText(designLength, textHeight_); }
+Bounds TForm::Scale(const Bounds& design) const { return ScaleToText(design, textHeight_); }
+
+void TForm::CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle,
+                       int clientWidth, int clientHeight, int left, int top) {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.style = CS_DBLCLKS;
+    cls.lpfnWndProc = WindowProc;
+    cls.hInstance = Application().Instance();
+    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    cls.hIcon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(1));
+    cls.lpszClassName = className;
+    RegisterClassOnce(cls);
+
+    const int width = Scale(clientWidth), height = Scale(clientHeight);
+    RECT outer{0, 0, width, height};
+    AdjustWindowRectEx(&outer, style, FALSE, exStyle);
+    HWND ownerWindow = owner_ ? owner_->Handle() : Application().Handle();
+    CreateHandle(exStyle, className, caption, style, left, top, outer.right - outer.left,
+                 outer.bottom - outer.top, ownerWindow, 0);
+    layout_.SetDesignClient(width, height);
+}
+
+HWND TForm::AddControl(const char* className, const char* text, DWORD style, DWORD exStyle,
+                       const Bounds& design, unsigned anchors, HWND parent, TAnchorLayout* layout) {
+    const Bounds b = Scale(design);
+    const int id = nextId_++;
+    HWND hwnd = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, b.left,
+                                b.top, b.width, b.height, parent ? parent : Handle(),
+                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                                Application().Instance(), nullptr);
+    if (!hwnd) throw std::runtime_error(std::string("CreateWindowEx failed: ") + className);
+    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    (layout ? layout : &layout_)->Add(hwnd, b, anchors);
+    return hwnd;
+}
+
+void TForm::OnCommand(HWND control, std::function<void(int code)> handler) {
+    commands_[control] = std::move(handler);
+}
+
+void TForm::BindAction(TAction& action, HWND control, bool showHint) {
+    action.Bind(control);
+    OnCommand(control, [&action](int code) {
+        if (code == BN_CLICKED) action.Execute();
+    });
+    if (showHint) ShowHint(control, action.Hint());
+}
+
+void TForm::SetLabelText(HWND label, const std::string& text, bool autoSize) {
+    SetWindowTextA(label, text.c_str());
+    if (!autoSize) return;
+    HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+    ScreenDC dc(font ? font : font_.Get());
+    RECT r{0, 0, 0, 0};
+    if (dc.Get())
+        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+                  DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    const int height = std::max<int>(r.bottom, Scale(12));
+    SetWindowPos(label, nullptr, 0, 0, r.right, height,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    layout_.SetDesignSize(label, r.right, height);
+}
+
+void TForm::SetDefaultButton(HWND button, bool isDefault) {
+    auto it = std::find(defaultButtons_.begin(), defaultButtons_.end(), button);
+    if (isDefault == (it != defaultButtons_.end())) return;
+    if (isDefault)
+        defaultButtons_.push_back(button);
+    else
+        defaultButtons_.erase(it);
+    SendMessageA(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+}
+
+HWND TForm::DefaultButton() const {
+    // Several defaults at once: the one created first, which comes first in tab order.
+    HWND best = nullptr;
+    for (HWND b : defaultButtons_)
+        if (!best || GetDlgCtrlID(b) < GetDlgCtrlID(best)) best = b;
+    return best;
+}
+
+int TForm::ShowModal() {
+    if (modal_) throw std::logic_error("ShowModal: already modal");
+    HWND previous = GetActiveWindow();
+    modalResult_ = mrNone;
+    modal_ = true;
+    {
+        TDisabledThreadWindows others(Handle());
+        FormShow();
+        ShowWindow(Handle(), SW_SHOW);
+        SetActiveWindow(Handle());
+        if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) SetFocus(first);
+        while (modalResult_ == mrNone) {
+            Application().HandleMessage();
+            if (Application().Terminated()) modalResult_ = mrCancel;
+        }
+    }
+    ShowWindow(Handle(), SW_HIDE);
+    modal_ = false;
+    if (previous && IsWindow(previous)) SetActiveWindow(previous);
+    if (Application().Terminated()) PostQuitMessage(0);
+    return modalResult_;
+}
+
+void TForm::Release() { PostMessageA(Handle(), kReleaseMessage, 0, 0); }
+
+void TForm::ReleaseOwned(TForm* form) {
+    auto it = std::find_if(owned_.begin(), owned_.end(),
+                           [form](const std::unique_ptr<TForm>& f) { return f.get() == form; });
+    if (it != owned_.end()) owned_.erase(it);
+}
+
+bool TForm::IsShortCut(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN) return false;
+    return actions_.RunShortCut(ShortCutOf(msg.wParam));
+}
+
+void TForm::NextControl(HWND named, bool previous) {
+    HWND target;
+    if (named) {
+        namedControl_ = named;
+        const LONG style = GetWindowLongA(named, GWL_STYLE);
+        if (!(style & WS_TABSTOP) || !IsWindowEnabled(named)) return;
+        target = named;
+    } else {
+        HWND from = namedControl_ ? namedControl_ : GetFocus();
+        target = GetNextDlgTabItem(Handle(), IsOurChild(Handle(), from) ? from : nullptr,
+                                   previous);
+    }
+    namedControl_ = nullptr;
+    if (!target) return;
+    SetFocus(target);
+    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageA(target, EM_SETSEL, 0, -1);
+}
+
+LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND: {
+        HWND control = reinterpret_cast<HWND>(lParam);
+        const int code = HIWORD(wParam);
+        if (control) {
+            auto it = commands_.find(control);
+            if (it != commands_.end()) it->second(code);
+            return 0;
+        }
+        // Enter and Esc from the dialog manager, for buttons it cannot find itself.
+        HWND button = LOWORD(wParam) == IDOK       ? DefaultButton()
+                      : LOWORD(wParam) == IDCANCEL ? cancelButton_
+                                                   : nullptr;
+        if (button && IsWindowEnabled(button)) SendMessageA(button, BM_CLICK, 0, 0);
+        return 0;
+    }
+    case WM_CTLCOLORSTATIC: {
+        auto it = labelColors_.find(reinterpret_cast<HWND>(lParam));
+        if (it == labelColors_.end()) break;
+        HDC dc = reinterpret_cast<HDC>(wParam);
+        SetTextColor(dc, it->second);
+        SetBkMode(dc, TRANSPARENT);
+        return reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+    }
+    }
+    return DefaultHandling(msg, wParam, lParam);
+}
+
+LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    switch (msg) {
+    case WM_COMMAND:
+    case WM_NOTIFY:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        return ChildNotification(msg, wParam, lParam);
+    case DM_GETDEFID: {
+        HWND button = DefaultButton();
+        return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;
+    }
+    case WM_NEXTDLGCTL:
+        NextControl(lParam ? reinterpret_cast<HWND>(wParam) : nullptr, !lParam && wParam);
+        return 0;
+    case WM_SIZE:
+        if (wParam != SIZE_MINIMIZED) layout_.Apply(LOWORD(lParam), HIWORD(lParam));
+        return 0;
+    case WM_ACTIVATE:
+        if (LOWORD(wParam) == WA_INACTIVE) {
+            HWND focus = GetFocus();
+            if (IsOurChild(Handle(), focus)) lastFocus_ = focus;
+        } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
+            SetFocus(lastFocus_);
+            return 0;
+        }
+        break;
+    case WM_CLOSE:
+        if (modal_) {
+            modalResult_ = mrCancel;
+            return 0;
+        }
+        FormClose();
+        DestroyWindow(Handle());
+        return 0;
+    case WM_DESTROY:
+        FormDestroy();
+        if (isMainForm_) PostQuitMessage(0);
+        return 0;
+    case kReleaseMessage:
+        if (owner_)
+            owner_->ReleaseOwned(this); // destroys this object: nothing may follow
+        else
+            DestroyWindow(Handle());
+        return 0;
+    }
+    return DefaultHandling(msg, wParam, lParam);
+}
+
+namespace {
+
+struct DisableContext {
+    HWND except;
+    std::vector<HWND>* windows;
+};
+
+BOOL CALLBACK DisableOne(HWND hwnd, LPARAM param) {
+    auto* ctx = reinterpret_cast<DisableContext*>(param);
+    if (hwnd != ctx->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
+        EnableWindow(hwnd, FALSE);
+        ctx->windows->push_back(hwnd);
+    }
+    return TRUE;
+}
+
+} // namespace
+
+TDisabledThreadWindows::TDisabledThreadWindows(HWND except) : except_(except) {
+    DisableContext ctx{except, &windows_};
+    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&ctx));
+}
+
+TDisabledThreadWindows::~TDisabledThreadWindows() {
+    for (HWND hwnd : windows_)
+        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
+}
