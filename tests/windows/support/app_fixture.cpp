@@ -6,6 +6,9 @@
 #include <fstream>
 #include <functional>
 #include <thread>
+#include <atomic>
+#include <mutex>
+#include <set>
 
 std::string TestSettingsDir() {
     std::string base = AppDataFolder(nullptr);
@@ -117,4 +120,62 @@ void AppFixture::Click(HWND control) {
     PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
     PostMessageA(control, WM_LBUTTONUP, 0, at);
     Pump();
+}
+
+struct MessageBoxCatcher::State {
+    std::mutex lock;
+    std::vector<Box> boxes;
+    std::set<HWND> answered;
+    std::atomic<bool> stop{false};
+    std::thread watcher;
+};
+
+namespace {
+
+std::string WindowText(HWND hwnd) {
+    char text[1024] = {};
+    GetWindowTextA(hwnd, text, sizeof text);
+    return text;
+}
+
+BOOL CALLBACK FindBoxes(HWND hwnd, LPARAM param) {
+    auto* found = reinterpret_cast<std::vector<HWND>*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(hwnd, &pid);
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (pid == GetCurrentProcessId() && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd))
+        found->push_back(hwnd);
+    return TRUE;
+}
+
+} // namespace
+
+MessageBoxCatcher::MessageBoxCatcher() : state_(std::make_unique<State>()) {
+    State* s = state_.get();
+    s->watcher = std::thread([s] {
+        while (!s->stop) {
+            std::vector<HWND> boxes;
+            EnumWindows(FindBoxes, reinterpret_cast<LPARAM>(&boxes));
+            for (HWND box : boxes) {
+                std::lock_guard<std::mutex> guard(s->lock);
+                if (!s->answered.insert(box).second) continue;
+                char text[2048] = {};
+                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+                s->boxes.push_back({WindowText(box), text});
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+    });
+}
+
+MessageBoxCatcher::~MessageBoxCatcher() {
+    state_->stop = true;
+    state_->watcher.join();
+}
+
+std::vector<MessageBoxCatcher::Box> MessageBoxCatcher::Boxes() const {
+    std::lock_guard<std::mutex> guard(state_->lock);
+    return state_->boxes;
 }

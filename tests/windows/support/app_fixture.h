@@ -8,6 +8,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 // The settings folder the program uses, and a fresh one for each test.
 std::string TestSettingsDir();
@@ -42,4 +43,21 @@ protected:
 
     std::unique_ptr<TApplication> app;
     std::unique_ptr<TAutoTavrix> main;
+};
+
+// Answers every message box this process shows with OK, recording caption and text.
+class MessageBoxCatcher {
+public:
+    struct Box {
+        std::string caption, text;
+    };
+    MessageBoxCatcher();
+    ~MessageBoxCatcher();
+    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
+    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
+    std::vector<Box> Boxes() const;
+
+private:
+    struct State;
+    std::unique_ptr<State> state_;
 };

@@ -1,0 +1,12 @@
+#!/usr/bin/env bash
+# Runs a command inside the current display with one persistent wineserver, so
+# each Wine process starts fast; Wine's helpers start once with their output discarded,
+# or they would inherit the caller's pipes and hold them open.
+set -u
+wineboot -i </dev/null >/dev/null 2>&1
+wineserver -p
+wine cmd /c exit </dev/null >/dev/null 2>&1
+"$@"
+status=$?
+wineserver -k 2>/dev/null
+exit $status

@@ -1,0 +1,299 @@
+#include "search/walk.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "support/cp932.h"
+
+namespace {
+
+struct Entry {
+    std::string name;
+    unsigned long attributes;
+};
+
+Entry File(const std::string& name, unsigned long attributes = 0x20) { return {name, attributes}; }
+Entry Folder(const std::string& name, unsigned long attributes = 0x10) {
+    return {name, attributes};
+}
+
+class ScriptedListing : public DirListing {
+public:
+    explicit ScriptedListing(const std::vector<Entry>& entries) : entries_(entries) {}
+    bool Next(DirEntry& entry) override {
+        if (next_ == entries_.size()) return false;
+        entry.name = entries_[next_].name.c_str();
+        entry.attributes = entries_[next_].attributes;
+        ++next_;
+        return true;
+    }
+
+private:
+    const std::vector<Entry>& entries_;
+    std::size_t next_ = 0;
+};
+
+// Folders by listing mask; any other mask can't be listed.
+class ScriptedSource : public DirectorySource {
+public:
+    std::unique_ptr<DirListing> Open(const std::string& mask) override {
+        opened.push_back(mask);
+        auto found = folders.find(mask);
+        if (found == folders.end()) return nullptr;
+        return std::make_unique<ScriptedListing>(found->second);
+    }
+    std::map<std::string, std::vector<Entry>> folders;
+    std::vector<std::string> opened;
+};
+
+// Matches names ending in ".tmp". Cancel, once pressed, stays pressed, as
+// the dialog's modal result does.
+class RecordingHost : public WalkHost {
+public:
+    bool EnterFolder(const std::string& path) override {
+        events.push_back("enter " + path);
+        return cancelPressed;
+    }
+    bool SubfoldersOn() override {
+        ++subfolderReads;
+        if (subfolderAnswers.empty()) return subfolders;
+        const bool answer = subfolderAnswers.front();
+        subfolderAnswers.erase(subfolderAnswers.begin());
+        return answer;
+    }
+    bool Matches(const char* name) override {
+        asked.push_back(name);
+        const std::string text = name;
+        return text.size() >= 4 && text.compare(text.size() - 4, 4, ".tmp") == 0;
+    }
+    void FileFound(const std::string& path) override {
+        events.push_back("found " + path);
+        if (path == cancelAfterFinding) cancelPressed = true;
+    }
+
+    bool subfolders = true;
+    std::vector<bool> subfolderAnswers;
+    int subfolderReads = 0;
+    std::string cancelAfterFinding;
+    bool cancelPressed = false;
+    std::vector<std::string> events;
+    std::vector<std::string> asked;
+};
+
+using Events = std::vector<std::string>;
+
+TEST(SearchTree, DepthFirstInListingOrder) {
+    ScriptedSource source;
+    source.folders["C:\\data\\*.*"] = {File("a.tmp"), Folder("sub"), File("d.tmp"), File("e.tmp")};
+    source.folders["C:\\data\\sub\\*.*"] = {File("b.tmp"), File("c.tmp")};
+    RecordingHost host;
+    EXPECT_TRUE(SearchTree("C:\\data", source, host, kCp932));
+    EXPECT_EQ(host.events, (Events{"enter C:\\data", "found C:\\data\\a.tmp", "enter C:\\data\\sub",
+                                   "found C:\\data\\sub\\b.tmp", "found C:\\data\\sub\\c.tmp",
+                                   "found C:\\data\\d.tmp", "found C:\\data\\e.tmp"}));
+    EXPECT_EQ(source.opened, (Events{"C:\\data\\*.*", "C:\\data\\sub\\*.*"}));
+}
+
+TEST(SearchTree, SkipsDotEntriesByNameOnly) {
+    ScriptedSource source;
+    // Hidden, system and read-only files count like any other.
+    source.folders["C:\\d\\*.*"] = {
+        Folder("."),           Folder(".."),         File("..tmp"),   File(".hidden.tmp", 0x22),
+        File("sys.tmp", 0x24), File("ro.tmp", 0x21), File("keep.txt")};
+    RecordingHost host;
+    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events, (Events{"enter C:\\d", "found C:\\d\\..tmp", "found C:\\d\\.hidden.tmp",
+                                   "found C:\\d\\sys.tmp", "found C:\\d\\ro.tmp"}));
+    EXPECT_EQ(host.asked, (Events{"..tmp", ".hidden.tmp", "sys.tmp", "ro.tmp", "keep.txt"}));
+    EXPECT_EQ(host.subfolderReads, 0);
+}
+
+TEST(SearchTree, FoldersAreNeverMatched) {
+    for (bool subfolders : {true, false}) {
+        SCOPED_TRACE(subfolders ? "subfolders on" : "subfolders off");
+        ScriptedSource source;
+        source.folders["C:\\d\\*.*"] = {Folder("old.tmp"), File("a.tmp")};
+        source.folders["C:\\d\\old.tmp\\*.*"] = {File("in.tmp")};
+        RecordingHost host;
+        host.subfolders = subfolders;
+        EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+        if (subfolders) {
+            EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\old.tmp",
+                                           "found C:\\d\\old.tmp\\in.tmp", "found C:\\d\\a.tmp"}));
+            EXPECT_EQ(host.asked, (Events{"in.tmp", "a.tmp"}));
+        } else {
+            // Skipped subfolders are neither shown nor listed.
+            EXPECT_EQ(host.events, (Events{"enter C:\\d", "found C:\\d\\a.tmp"}));
+            EXPECT_EQ(source.opened, Events{"C:\\d\\*.*"});
+            EXPECT_EQ(host.asked, Events{"a.tmp"});
+        }
+        EXPECT_EQ(host.subfolderReads, 1);
+    }
+}
+
+TEST(SearchTree, SubfolderOptionIsReadAtEachFolderEntry) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {Folder("s1"), File("f.tmp"), Folder("s2"), Folder("s3")};
+    source.folders["C:\\d\\s1\\*.*"] = {};
+    source.folders["C:\\d\\s2\\*.*"] = {};
+    source.folders["C:\\d\\s3\\*.*"] = {};
+    RecordingHost host;
+    host.subfolderAnswers = {true, false, true};
+    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events,
+              (Events{"enter C:\\d", "enter C:\\d\\s1", "found C:\\d\\f.tmp", "enter C:\\d\\s3"}));
+    EXPECT_EQ(host.subfolderReads, 3);
+}
+
+TEST(SearchTree, NeverFollowsLinksOrJunctions) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {Folder("link", 0x410), Folder("junction", 0x412),
+                                    Folder("real")};
+    source.folders["C:\\d\\link\\*.*"] = {File("outside.tmp")};
+    source.folders["C:\\d\\junction\\*.*"] = {File("outside.tmp")};
+    source.folders["C:\\d\\real\\*.*"] = {File("in.tmp")};
+    RecordingHost host;
+    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events,
+              (Events{"enter C:\\d", "enter C:\\d\\real", "found C:\\d\\real\\in.tmp"}));
+    EXPECT_EQ(source.opened, (Events{"C:\\d\\*.*", "C:\\d\\real\\*.*"}));
+    EXPECT_EQ(host.subfolderReads, 3);
+}
+
+struct PrefixCase {
+    const char* start;
+    const char* subfolder;
+    Events opened;
+    Events events;
+};
+
+TEST(SearchTree, PathsFollowTheStartFolderAsGiven) {
+    const PrefixCase cases[] = {
+        {"C:\\",
+         "sub",
+         {"C:\\*.*", "C:\\sub\\*.*"},
+         {"enter C:\\", "found C:\\a.tmp", "enter C:\\sub"}},
+        {"C:\\data",
+         "sub",
+         {"C:\\data\\*.*", "C:\\data\\sub\\*.*"},
+         {"enter C:\\data", "found C:\\data\\a.tmp", "enter C:\\data\\sub"}},
+        {"C:\\data\\",
+         "sub",
+         {"C:\\data\\*.*", "C:\\data\\sub\\*.*"},
+         {"enter C:\\data\\", "found C:\\data\\a.tmp", "enter C:\\data\\sub"}},
+        // Relative stays relative.
+        {"data",
+         "sub",
+         {"data\\*.*", "data\\sub\\*.*"},
+         {"enter data", "found data\\a.tmp", "enter data\\sub"}},
+        {"\\\\server\\share",
+         "sub",
+         {"\\\\server\\share\\*.*", "\\\\server\\share\\sub\\*.*"},
+         {"enter \\\\server\\share", "found \\\\server\\share\\a.tmp",
+          "enter \\\\server\\share\\sub"}},
+        // 表 ends in the byte 0x5C and still needs a separator after it.
+        {"C:\\\x95\x5C",
+         "\x95\x5C",
+         {"C:\\\x95\x5C\\*.*", "C:\\\x95\x5C\\\x95\x5C\\*.*"},
+         {"enter C:\\\x95\x5C", "found C:\\\x95\x5C\\a.tmp", "enter C:\\\x95\x5C\\\x95\x5C"}},
+    };
+    for (const PrefixCase& test : cases) {
+        SCOPED_TRACE(test.start);
+        ScriptedSource source;
+        source.folders[test.opened[0]] = {File("a.tmp"), Folder(test.subfolder)};
+        source.folders[test.opened[1]] = {};
+        RecordingHost host;
+        EXPECT_TRUE(SearchTree(test.start, source, host, kCp932));
+        EXPECT_EQ(source.opened, test.opened);
+        EXPECT_EQ(host.events, test.events);
+    }
+}
+
+TEST(ListingPrefix, AppendsOneSeparator) {
+    const struct {
+        const char* folder;
+        const char* prefix;
+    } cases[] = {
+        {"C:\\", "C:\\"},
+        {"C:\\data", "C:\\data\\"},
+        {"C:\\data\\", "C:\\data\\"},
+        {"data", "data\\"},
+        {"\\\\server\\share\\", "\\\\server\\share\\"},
+        {"", "\\"},
+        {"\x95\x5C", "\x95\x5C\\"},
+        {"C:\\\x95\x5C", "C:\\\x95\x5C\\"},
+        {"C:\\\x95\x5C\\", "C:\\\x95\x5C\\"},
+        {"C:\\\x83\x5C\x83\x5C", "C:\\\x83\x5C\x83\x5C\\"},
+        // A lead byte cut off at the end is a character of its own.
+        {"C:\\a\x95", "C:\\a\x95\\"},
+    };
+    for (const auto& test : cases) {
+        SCOPED_TRACE(test.folder);
+        EXPECT_EQ(ListingPrefix(test.folder, kCp932), test.prefix);
+    }
+}
+
+TEST(SearchTree, FoldersThatCannotBeListedContributeNothing) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {Folder("locked"), File("a.tmp")};
+    RecordingHost host;
+    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\locked", "found C:\\d\\a.tmp"}));
+
+    ScriptedSource missing;
+    RecordingHost alone;
+    EXPECT_TRUE(SearchTree("C:\\gone", missing, alone, kCp932));
+    EXPECT_EQ(alone.events, Events{"enter C:\\gone"});
+}
+
+TEST(SearchTree, EmptyStartFolderCompletes) {
+    ScriptedSource source;
+    source.folders["C:\\empty\\*.*"] = {Folder("."), Folder("..")};
+    RecordingHost host;
+    EXPECT_TRUE(SearchTree("C:\\empty", source, host, kCp932));
+    EXPECT_EQ(host.events, Events{"enter C:\\empty"});
+}
+
+TEST(SearchTree, CancelIsSeenOnlyOnEnteringAFolder) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {File("a.tmp"), Folder("sub1"), File("b.tmp"), Folder("sub2"),
+                                    File("c.tmp")};
+    source.folders["C:\\d\\sub1\\*.*"] = {File("x.tmp"), Folder("deep"), File("z.tmp")};
+    source.folders["C:\\d\\sub1\\deep\\*.*"] = {File("never.tmp")};
+    source.folders["C:\\d\\sub2\\*.*"] = {File("never.tmp")};
+    RecordingHost host;
+    host.cancelAfterFinding = "C:\\d\\sub1\\x.tmp";
+    EXPECT_FALSE(SearchTree("C:\\d", source, host, kCp932));
+    // Open listings run to their end; later folders are only shown.
+    EXPECT_EQ(host.events, (Events{"enter C:\\d", "found C:\\d\\a.tmp", "enter C:\\d\\sub1",
+                                   "found C:\\d\\sub1\\x.tmp", "enter C:\\d\\sub1\\deep",
+                                   "found C:\\d\\sub1\\z.tmp", "found C:\\d\\b.tmp",
+                                   "enter C:\\d\\sub2", "found C:\\d\\c.tmp"}));
+    EXPECT_EQ(source.opened, (Events{"C:\\d\\*.*", "C:\\d\\sub1\\*.*"}));
+}
+
+TEST(SearchTree, CancelAfterTheLastFolderEntryIsNotSeen) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {Folder("sub"), File("a.tmp"), File("b.tmp")};
+    source.folders["C:\\d\\sub\\*.*"] = {File("x.tmp")};
+    RecordingHost host;
+    host.cancelAfterFinding = "C:\\d\\a.tmp";
+    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\sub", "found C:\\d\\sub\\x.tmp",
+                                   "found C:\\d\\a.tmp", "found C:\\d\\b.tmp"}));
+}
+
+TEST(SearchTree, CancelBeforeTheStartFolderListsNothing) {
+    ScriptedSource source;
+    source.folders["C:\\d\\*.*"] = {File("a.tmp")};
+    RecordingHost host;
+    host.cancelPressed = true;
+    EXPECT_FALSE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_EQ(host.events, Events{"enter C:\\d"});
+    EXPECT_TRUE(source.opened.empty());
+}
+
+} // namespace
