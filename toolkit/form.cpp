@@ -17,6 +17,14 @@ int ScreenDpi() {
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
+// An edit selects its whole text when the focus arrives other than by a click into it.
+void SelectAllUnlessClicked(HWND control) {
+    char cls[8] = {};
+    GetClassNameA(control, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Edit") == 0 && GetKeyState(VK_LBUTTON) >= 0)
+        SendMessageA(control, EM_SETSEL, 0, -1);
+}
+
 bool IsOurChild(HWND form, HWND control) {
     return control && control != form && IsChild(form, control);
 }
@@ -180,6 +188,7 @@ LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
         HWND control = reinterpret_cast<HWND>(lParam);
         const int code = HIWORD(wParam);
         if (control) {
+            if (code == EN_SETFOCUS) SelectAllUnlessClicked(control);
             auto it = commands_.find(control);
             if (it != commands_.end()) it->second(code);
             return 0;

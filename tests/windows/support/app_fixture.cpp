@@ -106,9 +106,16 @@ void AppFixture::Key(WORD vk, bool ctrl, bool shift, bool alt) {
 }
 
 void AppFixture::Type(const std::string& text) {
-    for (unsigned char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
         HWND target = GetFocus() ? GetFocus() : main->Handle();
-        PostMessageA(target, WM_CHAR, c, 1);
+        const BYTE ch = static_cast<BYTE>(text[i]);
+        if (IsDBCSLeadByte(ch) && i + 1 < text.size()) {
+            // A double-byte character: lead and trail byte in a row, as the system sends them.
+            SendMessageA(target, WM_CHAR, ch, 1);
+            SendMessageA(target, WM_CHAR, static_cast<BYTE>(text[++i]), 1);
+        } else {
+            PostMessageA(target, WM_CHAR, ch, 1);
+        }
         Pump();
     }
 }

@@ -1,0 +1,259 @@
+// The main window as laid out and as driven through the real message loop:
+// bounds and anchors, tab order and mnemonics, shortcuts, idle updates, group box.
+#include "support/app_fixture.h"
+
+#include "toolkit/failure_text.h"
+
+#include <ostream>
+#include <vector>
+
+// Found by gtest through the argument's namespace, so failures show the numbers.
+void PrintTo(const Bounds& b, std::ostream* os) {
+    *os << "(" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << ")";
+}
+
+namespace {
+
+struct Expected {
+    const char* name;
+    HWND (*control)(TAutoTavrix&);
+    Bounds design;
+};
+
+#define CONTROL(member) [](TAutoTavrix& m) { return m.member.Handle(); }
+
+const Expected kLayout[] = {
+    {"Label1", CONTROL(Label1), {8, 8, 116, 12}},
+    {"Bevel1", CONTROL(Bevel1), {288, 0, 9, 249}},
+    {"Edit1", CONTROL(Edit1), {8, 24, 201, 20}},
+    {"Button1", CONTROL(Button1), {216, 24, 57, 20}},
+    {"XPGroupBox1", [](TAutoTavrix& m) { return m.XPGroupBox1->Handle(); }, {8, 72, 273, 169}},
+    {"Edit2", CONTROL(Edit2), {8, 16, 193, 20}},
+    {"ListBox1", CONTROL(ListBox1), {8, 40, 193, 121}},
+    {"Button2", CONTROL(Button2), {208, 16, 57, 20}},
+    {"Button3", CONTROL(Button3), {208, 40, 57, 20}},
+    {"CheckBox1", CONTROL(CheckBox1), {8, 48, 209, 17}},
+    {"Button4", CONTROL(Button4), {296, 24, 81, 20}},
+    {"Button5", CONTROL(Button5), {296, 48, 81, 20}},
+};
+
+Bounds BoundsOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
+}
+
+class MainWindow : public AppFixture {};
+
+TEST_F(MainWindow, ControlsStandAtTheirDesignBounds) {
+    Start();
+    RECT client{};
+    GetClientRect(main->Handle(), &client);
+    EXPECT_EQ(client.right, main->Scale(386));
+    EXPECT_EQ(client.bottom, main->Scale(299));
+    char caption[64] = {};
+    GetWindowTextA(main->Handle(), caption, sizeof caption);
+    EXPECT_STREQ(caption, "自動選択削除");
+    for (const Expected& e : kLayout) {
+        SCOPED_TRACE(e.name);
+        EXPECT_EQ(BoundsOf(e.control(*main)), main->Scale(e.design));
+    }
+}
+
+TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
+    Start();
+    RECT outer{};
+    GetWindowRect(main->Handle(), &outer);
+    SetWindowPos(main->Handle(), nullptr, 0, 0, outer.right - outer.left + 120,
+                 outer.bottom - outer.top + 60, SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    // Per control, in kLayout's order: what it gains of the +120 x +60 in left, top, width, height.
+    const Bounds gains[] = {
+        {0, 0, 0, 0},   {120, 0, 0, 60}, {0, 0, 120, 0},  {120, 0, 0, 0},
+        {0, 0, 120, 60}, {0, 0, 120, 0}, {0, 0, 120, 60}, {120, 0, 0, 0},
+        {120, 0, 0, 0}, {0, 0, 0, 0},    {120, 0, 0, 0},  {120, 0, 0, 0},
+    };
+    for (std::size_t i = 0; i < std::size(kLayout); ++i) {
+        SCOPED_TRACE(kLayout[i].name);
+        const Bounds d = main->Scale(kLayout[i].design);
+        const Bounds& g = gains[i];
+        EXPECT_EQ(BoundsOf(kLayout[i].control(*main)),
+                  (Bounds{d.left + g.left, d.top + g.top, d.width + g.width, d.height + g.height}));
+    }
+}
+
+TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnes) {
+    Start();
+    // Empty folder field and list: the option and every command but cmFolder are disabled.
+    main->Edit1.SetFocus();
+    std::vector<HWND> visited;
+    for (int i = 0; i < 5; ++i) {
+        visited.push_back(GetFocus());
+        Key(VK_TAB);
+    }
+    const std::vector<HWND> disabledOrder = {main->Edit1.Handle(), main->Button1.Handle(),
+                                             main->Edit2.Handle(), main->ListBox1.Handle(),
+                                             main->Edit1.Handle()};
+    EXPECT_EQ(visited, disabledOrder);
+
+    // Everything enabled: an existing folder, a pattern, a new text and a selection.
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    main->Edit1.SetText(windows);
+    main->ListBox1.Add(".tmp");
+    main->Edit2.SetText(".zzz");
+    main->ListBox1.SetItemIndex(0);
+    Pump();
+    main->Edit1.SetFocus();
+    visited.clear();
+    for (int i = 0; i < 10; ++i) {
+        visited.push_back(GetFocus());
+        Key(VK_TAB);
+    }
+    const std::vector<HWND> fullOrder = {
+        main->Edit1.Handle(),   main->Button1.Handle(), main->CheckBox1.Handle(),
+        main->Edit2.Handle(),   main->Button2.Handle(), main->ListBox1.Handle(),
+        main->Button3.Handle(), main->Button4.Handle(), main->Button5.Handle(),
+        main->Edit1.Handle()};
+    EXPECT_EQ(visited, fullOrder);
+    main->Edit1.SetFocus();
+    Key(VK_TAB, false, true);
+    EXPECT_EQ(GetFocus(), main->Button5.Handle()) << "Shift+Tab goes backwards, wrapping";
+}
+
+TEST_F(MainWindow, AltFMovesTheFocusToTheFolderField) {
+    Start();
+    main->Edit2.SetFocus();
+    Key('F', false, false, true);
+    EXPECT_EQ(GetFocus(), main->Edit1.Handle());
+}
+
+// Counts Ctrl+A key presses that reach Edit2 itself.
+LRESULT CALLBACK CountingEdit(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    auto* old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "old"));
+    if (msg == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0)
+        SetPropA(hwnd, "hits",
+                 reinterpret_cast<HANDLE>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "hits")) + 1));
+    return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+}
+
+TEST_F(MainWindow, CtrlShortcutRunsAnEnabledActionElseReachesTheEdit) {
+    Start();
+    HWND edit = main->Edit2.Handle();
+    SetPropA(edit, "old",
+             reinterpret_cast<HANDLE>(SetWindowLongPtrA(
+                 edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEdit))));
+    auto hits = [edit] { return reinterpret_cast<INT_PTR>(GetPropA(edit, "hits")); };
+    main->Edit2.SetFocus();
+    Type("tmp");
+    Pump();
+    Key('A', true);
+    EXPECT_EQ(main->ListBox1.Count(), 1) << "Ctrl+A adds the pattern";
+    EXPECT_EQ(main->ListBox1.Item(0), ".tmp");
+    EXPECT_EQ(hits(), 0) << "the edit never saw the shortcut";
+    // Now ".tmp" is in the list: cmAdd is disabled and the key goes to the edit.
+    Key('A', true);
+    EXPECT_EQ(main->ListBox1.Count(), 1);
+    EXPECT_EQ(hits(), 1);
+    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(edit, "old")));
+}
+
+TEST_F(MainWindow, ActionsUpdateWhenIdleOnlyForVisibleEnabledWindows) {
+    Start();
+    char windows[MAX_PATH] = {};
+    GetWindowsDirectoryA(windows, MAX_PATH);
+    main->ListBox1.Add(".tmp");
+    main->Edit1.SetText(windows);
+    EXPECT_FALSE(main->cmBitbacket->Enabled()) << "nothing polls before the idle step";
+    Pump();
+    EXPECT_TRUE(main->cmBitbacket->Enabled());
+    EXPECT_TRUE(main->cmBurn->Enabled());
+    EXPECT_TRUE(IsWindowEnabled(main->Button5.Handle()));
+
+    EnableWindow(main->Handle(), FALSE);
+    main->Edit1.SetText("");
+    Pump();
+    EXPECT_TRUE(main->cmBitbacket->Enabled()) << "a disabled window's actions are not updated";
+    EnableWindow(main->Handle(), TRUE);
+    ShowWindow(main->Handle(), SW_HIDE);
+    Pump();
+    EXPECT_TRUE(main->cmBitbacket->Enabled()) << "a hidden window's actions are not updated";
+    ShowWindow(main->Handle(), SW_SHOW);
+    Pump();
+    EXPECT_FALSE(main->cmBitbacket->Enabled());
+    EXPECT_FALSE(main->cmBurn->Enabled());
+}
+
+TEST_F(MainWindow, ExecutingRunsTheUpdateFirstAndSkipsADisabledAction) {
+    TAction action("a", "c", "A", "", 0);
+    std::vector<std::string> calls;
+    bool allow = false;
+    action.OnUpdate = [&](TAction& a) {
+        calls.push_back("update");
+        a.SetEnabled(allow);
+    };
+    action.OnExecute = [&](TAction&) { calls.push_back("execute"); };
+    EXPECT_FALSE(action.Execute());
+    allow = true;
+    EXPECT_TRUE(action.Execute());
+    EXPECT_EQ(calls, (std::vector<std::string>{"update", "update", "execute"}));
+}
+
+TEST_F(MainWindow, GroupBoxOwnsItsWholeRectangleAndMeasuresItsFont) {
+    Start();
+    TXPGroupBox& box = *main->XPGroupBox1;
+    RECT client{};
+    GetClientRect(box.Handle(), &client);
+    auto heightOfZero = [&box] {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(box.Handle(), WM_GETFONT, 0, 0));
+        return ScreenDC(font).TextSize("0", 1).cy;
+    };
+    const int h = heightOfZero();
+    RECT area = box.LayoutArea();
+    EXPECT_EQ(area.left, 3);
+    EXPECT_EQ(area.top, h + 3);
+    EXPECT_EQ(area.right, client.right - 3);
+    EXPECT_EQ(area.bottom, client.bottom - 3);
+
+    Font big = CreateDesignFont(30);
+    SendMessageA(box.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(big.Get()), FALSE);
+    const int bigH = heightOfZero();
+    EXPECT_GT(bigH, h);
+    EXPECT_EQ(box.LayoutArea().top, bigH + 3);
+    SendMessageA(box.Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(main->FontHandle()), FALSE);
+
+    // Frame and caption answer as client area, so presses on them belong to the box.
+    POINT caption{10, 2}, frame{1, client.bottom / 2};
+    for (POINT p : {caption, frame}) {
+        ClientToScreen(box.Handle(), &p);
+        EXPECT_EQ(SendMessageA(box.Handle(), WM_NCHITTEST, 0, MAKELPARAM(p.x, p.y)), HTCLIENT);
+    }
+    int clicks = 0;
+    box.OnClick = [&clicks] { ++clicks; };
+    PostMessageA(box.Handle(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 2));
+    PostMessageA(box.Handle(), WM_LBUTTONUP, 0, MAKELPARAM(10, 2));
+    Pump();
+    EXPECT_EQ(clicks, 1);
+}
+
+TEST_F(MainWindow, FailureBoxHasTheProgramTitleAndAFullStop) {
+    Start();
+    EXPECT_EQ(app->Title(), "main_window_tests");
+    {
+        MessageBoxCatcher catcher;
+        app->ShowFailure("行を挿入できません");
+        ASSERT_EQ(catcher.Boxes().size(), 1u);
+        EXPECT_EQ(catcher.Boxes()[0].caption, "main_window_tests");
+        EXPECT_EQ(catcher.Boxes()[0].text, "行を挿入できません.");
+    }
+}
+
+TEST_F(MainWindow, ClosingEndsTheLoopWithExitCodeZero) {
+    Start();
+    PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app->Run(), 0);
+    EXPECT_EQ(main->Handle(), nullptr);
+}
+
+} // namespace
