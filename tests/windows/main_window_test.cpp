@@ -4,6 +4,7 @@
 
 #include "toolkit/failure_text.h"
 
+#include <cstdlib>
 #include <ostream>
 #include <vector>
 
@@ -59,6 +60,27 @@ TEST_F(MainWindow, ControlsStandAtTheirDesignBounds) {
         SCOPED_TRACE(e.name);
         EXPECT_EQ(BoundsOf(e.control(*main)), main->Scale(e.design));
     }
+}
+
+// Run once at the screen's usual 96 pixels per inch and once at 144 (see CMakeLists).
+TEST_F(MainWindow, FontThenLayoutScaleWithTheScreen) {
+    HDC screen = GetDC(nullptr);
+    const int dpi = GetDeviceCaps(screen, LOGPIXELSY);
+    ReleaseDC(nullptr, screen);
+    if (const char* expected = getenv("TAVRIX_EXPECT_DPI")) {
+        EXPECT_EQ(dpi, atoi(expected));
+    }
+    Start();
+    EXPECT_EQ(main->TextHeight(), MulDiv(12, dpi, 96));
+    LOGFONTA font{};
+    GetObjectA(main->FontHandle(), sizeof font, &font);
+    EXPECT_EQ(font.lfHeight, -main->TextHeight());
+    RECT client{};
+    GetClientRect(main->Handle(), &client);
+    EXPECT_EQ(client.right, MulDiv(386, dpi, 96));
+    EXPECT_EQ(BoundsOf(main->Button4.Handle()),
+              (Bounds{MulDiv(296, dpi, 96), MulDiv(24, dpi, 96), MulDiv(81, dpi, 96),
+                      MulDiv(20, dpi, 96)}));
 }
 
 TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
