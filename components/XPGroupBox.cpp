@@ -70,6 +70,14 @@ LRESULT TXPCustomGroupBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     case WM_LBUTTONDBLCLK:
         if (OnDblClick) OnDblClick();
         return 0;
+    case WM_ERASEBKGND: {
+        // The system group box paints only frame and caption; the inside is ours, in the
+        // window's colour, or the clipped parent would leave it unpainted.
+        RECT r{};
+        GetClientRect(Handle(), &r);
+        FillRect(reinterpret_cast<HDC>(wParam), &r, GetSysColorBrush(COLOR_BTNFACE));
+        return 1;
+    }
     case WM_CAPTURECHANGED:
         pressed_ = false;
         return 0;

@@ -12,6 +12,7 @@ cmake --build --preset windows --target tavrix
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 exe="$root/build/windows/tavrix.exe"
 if [ -n "${DISPLAY:-}" ]; then
+    bash scripts/wine-fonts.sh
     exec wine "$exe"
 fi
 shot="$root/build/windows/tavrix-window.png"

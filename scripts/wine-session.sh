@@ -6,6 +6,7 @@ set -u
 wineboot -i </dev/null >/dev/null 2>&1
 # Without a window manager, Wine waits 2 s for one at every hide of a managed window.
 wine reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f </dev/null >/dev/null 2>&1
+bash "$(dirname "$0")/wine-fonts.sh"
 wineserver -p
 wine cmd /c exit </dev/null >/dev/null 2>&1
 "$@"

@@ -1,9 +1,18 @@
 // Which files the search selects, and the dialog that searches for them.
 #pragma once
 #include "search/search_dialog.h"
+#include "search/walk.h"
 
+#include <memory>
 #include <string>
 
 // True when the bare file name's extension matches the main window's pattern list,
 // read afresh at every call.
 bool MatchesExtension(const std::string& name);
+
+// The system's directory enumeration: every entry of a folder, hidden and
+// system entries and "." and ".." included.
+class FindFileSource : public DirectorySource {
+public:
+    std::unique_ptr<DirListing> Open(const std::string& mask) override;
+};

@@ -29,5 +29,9 @@ protected:
     void FormShow() override;
 
 private:
+    void CreateControls();
+    void OpenClip();
+    void CenterOverOwner();
+
     TSearchSource& source_;
 };

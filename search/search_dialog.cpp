@@ -1,0 +1,182 @@
+#include "search/search_dialog.h"
+
+#include "search/findunit.h"
+#include "search/found_files.h"
+#include "search/path_fit.h"
+#include "search/walk.h"
+#include "toolkit/ansi_code_page.h"
+#include "toolkit/application.h"
+#include "toolkit/gdi.h"
+
+#include <commctrl.h>
+
+#include <algorithm>
+#include <functional>
+#include <stdexcept>
+#include <string>
+
+namespace {
+
+constexpr int kClientWidth = 400;
+constexpr int kClientHeight = 68;
+constexpr UINT kStartDelayMs = 1000;
+constexpr DWORD kLabelStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
+
+constexpr int kShellClipId = 150;
+constexpr int kOwnClipId = 151;
+constexpr WORD kLastFrame = 28;
+
+HMODULE ShellModule() {
+    // Loaded once and kept: a playing clip reads the module's resource.
+    static const HMODULE module = LoadLibraryA("shell32.dll");
+    return module;
+}
+
+// Opens the clip and loops frames 0 to 28; false when the module has no such
+// clip or the clip has fewer frames.
+bool PlayClip(HWND animate, HMODULE module, int id) {
+    if (!module) return false;
+    if (!SendMessageA(animate, ACM_OPENA, reinterpret_cast<WPARAM>(module),
+                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(id))))
+        return false;
+    return SendMessageA(animate, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, kLastFrame)) != 0;
+}
+
+int ClientWidth(HWND window) {
+    RECT r{};
+    GetClientRect(window, &r);
+    return r.right;
+}
+
+// The walk's view of the dialog: shows progress on the labels and lets the
+// dialog's cancel controls take effect once per folder.
+class DialogWalk : public WalkHost {
+public:
+    DialogWalk(TSearchDlg& dialog, TSearchSource& source)
+        : dialog_(dialog), source_(source),
+          // One measuring surface for the whole walk, in the label's own font.
+          measure_(reinterpret_cast<HFONT>(SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0))),
+          width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.Text()),
+          countText_(dialog.Label4.Text()), textWidth_([this](const std::string& text) {
+              return static_cast<int>(
+                  measure_.TextSize(text.data(), static_cast<int>(text.size())).cx);
+          }) {}
+
+    bool EnterFolder(const std::string& path) override {
+        Show(dialog_.Label1, folderText_, FitPathToWidth(path, width_, textWidth_, AnsiCodePage()),
+             false);
+        UpdateWindow(dialog_.Handle());
+        TApplication& app = dialog_.Application();
+        app.ProcessMessages();
+        // A quit request ends the modal show with Cancel anyway; walking on
+        // would only keep the program from closing.
+        return dialog_.ModalResult() == mrCancel || app.Terminated();
+    }
+
+    bool SubfoldersOn() override { return source_.SubfoldersOn(); }
+    bool Matches(const char* name) override { return source_.Matches(name); }
+
+    void FileFound(const std::string& path) override {
+        TFoundFiles& found = source_.Found();
+        found.Add(path);
+        Show(dialog_.Label4, countText_, std::to_string(found.Count()), true);
+        UpdateWindow(dialog_.Handle());
+    }
+
+private:
+    void Show(const TLabel& label, std::string& shown, std::string text, bool autoSize) {
+        if (text == shown) return;
+        shown = std::move(text);
+        dialog_.SetLabelText(label.Handle(), shown, autoSize);
+    }
+
+    TSearchDlg& dialog_;
+    TSearchSource& source_;
+    ScreenDC measure_;
+    int width_;
+    std::string folderText_;
+    std::string countText_;
+    std::function<int(const std::string&)> textWidth_;
+};
+
+} // namespace
+
+TSearchDlg::TSearchDlg(TApplication& app, TForm& owner, TSearchSource& source)
+    : TForm(app, &owner), source_(source) {
+    CreateForm("TSearchDlg", "検索中", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+               WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClientWidth, kClientHeight);
+    // A fixed frame offers neither sizing nor minimising; only Move and Close stay.
+    if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
+        for (UINT command : {SC_RESTORE, SC_SIZE, SC_MINIMIZE, SC_MAXIMIZE})
+            DeleteMenu(menu, command, MF_BYCOMMAND);
+    }
+    CreateControls();
+    OpenClip();
+    Timer1 = std::make_unique<TTimer>(app, kStartDelayMs, [this] { Timer1Timer(); });
+}
+
+TSearchDlg::~TSearchDlg() = default;
+
+void TSearchDlg::CreateControls() {
+    INITCOMMONCONTROLSEX classes{sizeof classes, ICC_ANIMATE_CLASS};
+    InitCommonControlsEx(&classes);
+    // Played by the control's own thread, so it keeps moving while the walk
+    // holds the UI thread between folders.
+    Animate1 = TControl(AddControl(ANIMATE_CLASSA, "", ACS_CENTER | ACS_TRANSPARENT, 0,
+                                   {8, 8, 80, 50}, kAnchorsDefault));
+    Label1 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
+    Label2 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
+    SetLabelText(Label2.Handle(), "準備中", true);
+    Label3 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
+    SetLabelText(Label3.Handle(), "見つかった数", true);
+    Label4 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {184, 48, 6, 12}, kAnchorsDefault));
+    SetLabelText(Label4.Handle(), "0", true);
+    // The only control that takes the focus, so Enter and Space press it too;
+    // a focused button is not the default of a plain window by itself.
+    Button1 = TButton(AddControl("BUTTON", "ｷｬﾝｾﾙ(&C)", BS_PUSHBUTTON | WS_TABSTOP, 0,
+                                 {320, 32, 75, 25}, kAnchorsDefault));
+    SetCancelButton(Button1.Handle());
+    SetDefaultButton(Button1.Handle(), true);
+    OnCommand(Button1.Handle(), [this](int code) {
+        if (code == BN_CLICKED) SetModalResult(mrCancel);
+    });
+}
+
+void TSearchDlg::OpenClip() {
+    // The shell's clip where it has all 29 frames; otherwise our own of the
+    // same size and length.
+    HWND animate = Animate1.Handle();
+    if (PlayClip(animate, ShellModule(), kShellClipId)) return;
+    if (PlayClip(animate, Application().Instance(), kOwnClipId)) return;
+    throw std::runtime_error("AVI を開くことができません");
+}
+
+void TSearchDlg::CenterOverOwner() {
+    RECT owner{}, self{};
+    GetWindowRect(Owner()->Handle(), &owner);
+    GetWindowRect(Handle(), &self);
+    // Integer division rounds each half toward zero, also when the owner is the smaller.
+    const int left = owner.left + ((owner.right - owner.left) - (self.right - self.left)) / 2;
+    const int top = owner.top + ((owner.bottom - owner.top) - (self.bottom - self.top)) / 2;
+    SetWindowPos(Handle(), nullptr, std::max(left, 0), std::max(top, 0), 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
+void TSearchDlg::FormShow() {
+    source_.Found().Clear();
+    CenterOverOwner();
+}
+
+void TSearchDlg::Timer1Timer() {
+    // Off first: the walk handles events, and a second tick must not start a second walk.
+    Timer1->SetEnabled(false);
+    SetLabelText(Label2.Handle(), "を検索しています", true);
+    RunSearch();
+}
+
+void TSearchDlg::RunSearch() {
+    FindFileSource folders;
+    DialogWalk walk(*this, source_);
+    const bool completed = SearchTree(source_.StartFolder(), folders, walk, AnsiCodePage());
+    if (completed) SetModalResult(mrOk);
+}

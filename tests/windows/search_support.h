@@ -1,0 +1,80 @@
+// Real folder trees for the search tests, and a search source that watches
+// the walk through the main window.
+#pragma once
+#include "app/main.h"
+#include "search/search_dialog.h"
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+// The Unix path Wine keeps a Windows path at; empty where there is none.
+std::string UnixPath(const std::string& windowsPath);
+// Starts a Unix program from the Wine side and waits until `done` holds; false
+// when it cannot start or `done` does not come to hold within 5 s.
+bool RunUnix(const std::string& commandLine, const std::function<bool()>& done);
+
+// A fresh folder under the temporary folder. It is removed from the Unix side
+// with everything in it, so links inside are removed, never followed.
+class ScratchTree {
+public:
+    ScratchTree();
+    ~ScratchTree();
+    ScratchTree(const ScratchTree&) = delete;
+    ScratchTree& operator=(const ScratchTree&) = delete;
+
+    const std::string& Path() const { return path_; }
+    // Path() + "\" + relative.
+    std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
+
+    // Creates the folder with its missing parents.
+    void Folder(const std::string& relative) const;
+    // Creates an empty file (and its folders), then gives it the attributes.
+    void File(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
+    // A Unix symbolic link at `relative` whose text is `target`; false when it cannot be made.
+    bool Link(const std::string& relative, const std::string& target) const;
+
+private:
+    std::string path_;
+};
+
+// What the dialog showed when the walk asked something of its source.
+struct WalkMoment {
+    std::string asked; // "subfolders" or the file name being matched
+    std::string folder, status, count;
+};
+
+// The main window as the search source, recording every question of the walk
+// with the dialog's labels at that moment; `onMatch` lets a test act while
+// the walk is inside a folder.
+class WatchingSource : public TSearchSource {
+public:
+    explicit WatchingSource(TAutoTavrix& main) : main_(main) {}
+
+    std::string StartFolder() const override;
+    bool SubfoldersOn() const override;
+    bool Matches(const char* name) const override;
+    TFoundFiles& Found() override { return main_.Found(); }
+
+    TSearchDlg* dialog = nullptr;
+    std::function<void(const std::string& name)> onMatch;
+    std::function<void()> onSubfolder;
+    mutable int startReads = 0;
+    mutable DWORD firstStartTick = 0; // GetTickCount() at the first StartFolder
+    mutable std::vector<WalkMoment> moments;
+
+private:
+    void Record(const std::string& asked) const;
+    TAutoTavrix& main_;
+};
+
+// Every path of the main window's FoundFiles, in order.
+std::vector<std::string> FoundPaths(TAutoTavrix& main);
+std::vector<std::string> Sorted(std::vector<std::string> paths);
+
+// Input that presses the dialog's cancel, posted so that the event loop meets it later.
+enum class CancelInput { ButtonClick, Escape, CloseBox, Enter, Space, AltC };
+const char* InputName(CancelInput input);
+void PostCancel(TSearchDlg& dialog, CancelInput input);
