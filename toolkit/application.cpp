@@ -76,7 +76,7 @@ bool TApplication::PreTranslate(MSG& msg) {
     if (!msg.hwnd) return false;
     auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form) return false;
-    if (form->IsShortCut(msg)) return true;
+    if (form->IsShortCut(msg) || form->IsButtonEnter(msg)) return true;
     return IsDialogMessageA(form->Handle(), &msg) != FALSE;
 }
 

@@ -163,6 +163,19 @@ bool TForm::IsShortCut(const MSG& msg) {
     return actions_.RunShortCut(ShortCutOf(msg.wParam));
 }
 
+bool TForm::IsButtonEnter(const MSG& msg) {
+    if (msg.message != WM_KEYDOWN || msg.wParam != VK_RETURN) return false;
+    if (GetKeyState(VK_CONTROL) < 0 || GetKeyState(VK_MENU) < 0 || GetKeyState(VK_SHIFT) < 0)
+        return false;
+    HWND focus = GetFocus();
+    if (!IsOurChild(Handle(), focus) || !IsWindowEnabled(focus)) return false;
+    if (!(SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
+          (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+        return false;
+    SendMessageA(focus, BM_CLICK, 0, 0);
+    return true;
+}
+
 void TForm::NextControl(HWND named, bool previous) {
     HWND target;
     if (named) {

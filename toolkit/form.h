@@ -56,6 +56,8 @@ public:
 
     // Ctrl shortcuts, offered to the actions before the focused control sees the key.
     bool IsShortCut(const MSG& msg);
+    // Enter on a focused push button clicks that button, whatever the default is.
+    bool IsButtonEnter(const MSG& msg);
     // Idle-time update of the actions bound to visible controls.
     virtual void UpdateActions() { actions_.UpdateVisible(); }
 

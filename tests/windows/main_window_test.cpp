@@ -181,6 +181,20 @@ TEST_F(MainWindow, CtrlShortcutRunsAnEnabledActionElseReachesTheEdit) {
     SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(edit, "old")));
 }
 
+TEST_F(MainWindow, EnterOnAFocusedButtonClicksThatButtonNotTheDefault) {
+    Start();
+    main->ListBox1.Add(".a");
+    main->ListBox1.Add(".b");
+    main->Edit2.SetText(".zzz");
+    main->ListBox1.SetItemIndex(0);
+    Pump();
+    ASSERT_TRUE(main->Button2.IsDefault());
+    main->Button3.SetFocus();
+    Key(VK_RETURN);
+    EXPECT_EQ(main->ListBox1.Count(), 1) << "Button3 deleted the selected item";
+    EXPECT_EQ(main->ListBox1.Item(0), ".b");
+}
+
 TEST_F(MainWindow, ActionsUpdateWhenIdleOnlyForVisibleEnabledWindows) {
     Start();
     char windows[MAX_PATH] = {};
