@@ -13,6 +13,8 @@ cmake --preset windows >/dev/null
 cmake --build --preset windows
 
 ctest --preset native
+# Short bounded fuzzing of the window-free parsers and rules.
+bash scripts/fuzz.sh
 
 # A throwaway Wine prefix and HOME: never the user's settings or recycle bin.
 scratch=$(mktemp -d /tmp/tavrix-test.XXXXXX)
