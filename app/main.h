@@ -89,6 +89,8 @@ private:
     void ReadSettings();
     bool SavePatternList();
     void WriteSettings();
+    // Set when the list file existed but could not be read; FormClose then keeps it.
+    bool patternListUnread_ = false;
 };
 
 // The application's single main window.

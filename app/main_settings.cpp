@@ -4,7 +4,6 @@
 #include "app/list_file.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 #include "toolkit/ini_file.h"
 
@@ -13,17 +12,6 @@
 namespace {
 
 const char kSettingsFile[] = "\\tavrix.ini";
-
-// A trail byte 0x5C is part of its character, never a final separator.
-bool EndsWithSeparator(const std::string& path) {
-    const CodePage& cp = AnsiCodePage();
-    bool last = false;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        last = path[i] == '\\';
-        if (cp.IsLeadByte(static_cast<unsigned char>(path[i]))) ++i;
-    }
-    return last;
-}
 
 // Suspends a list box's screen updates for the scope.
 class RedrawSuspended {
@@ -39,6 +27,26 @@ public:
 private:
     const TListBox& list_;
 };
+
+// The bounds to keep: a minimised window's own place is the one it is restored
+// to, not the parking spot the system moved it to.
+RECT KeptBounds(HWND window) {
+    RECT r{};
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (IsIconic(window) && GetWindowPlacement(window, &placement)) {
+        r = placement.rcNormalPosition;
+        // The restored place counts from the work area, the stored one from the screen.
+        MONITORINFO monitor{};
+        monitor.cbSize = sizeof monitor;
+        if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor))
+            OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
+                       monitor.rcWork.top - monitor.rcMonitor.top);
+        return r;
+    }
+    GetWindowRect(window, &r);
+    return r;
+}
 
 } // namespace
 
@@ -56,7 +64,11 @@ void TAutoTavrix::LoadPatternList() {
     const std::string path = ListFileName(SettingsDir);
     if (!FileExists(path)) return;
     std::string bytes;
-    if (!ReadWholeFile(path, bytes)) throw std::runtime_error("ファイル " + path + " は開けません");
+    if (!ReadWholeFile(path, bytes)) {
+        // The window shows none of the stored patterns: saving it would wipe them.
+        patternListUnread_ = true;
+        throw std::runtime_error("ファイル " + path + " は開けません");
+    }
     RedrawSuspended quiet(ListBox1);
     ListBox1.Clear();
     for (const std::string& line : ParseListFile(bytes))
@@ -90,7 +102,7 @@ void TAutoTavrix::FormClose() {
     if (SettingsDir.empty()) return;
     // A failed save is reported, and the window still closes.
     try {
-        if (SavePatternList()) WriteSettings();
+        if (patternListUnread_ || SavePatternList()) WriteSettings();
     } catch (const std::exception& e) {
         Application().ShowException(e);
     }
@@ -100,9 +112,10 @@ bool TAutoTavrix::SavePatternList() {
     std::vector<std::string> items;
     const int count = ListBox1.Count();
     items.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
-    for (int i = 0; i < count; ++i) items.push_back(ListBox1.Item(i));
+    for (int i = 0; i < count; ++i)
+        items.push_back(ListBox1.Item(i));
     const std::string path = ListFileName(SettingsDir);
-    switch (ReplaceFile(path, TempListFileName(SettingsDir), FormatListFile(items))) {
+    switch (ReplaceWholeFile(path, TempListFileName(SettingsDir), FormatListFile(items))) {
     case SaveResult::Saved:
         return true;
     case SaveResult::CannotCreate:
@@ -115,8 +128,7 @@ bool TAutoTavrix::SavePatternList() {
 
 void TAutoTavrix::WriteSettings() {
     TIniFile ini(SettingsDir + kSettingsFile);
-    RECT r{};
-    GetWindowRect(Handle(), &r);
+    const RECT r = KeptBounds(Handle());
     ini.WriteInteger("Location", "Left", r.left);
     ini.WriteInteger("Location", "Top", r.top);
     ini.WriteInteger("Location", "Width", r.right - r.left);

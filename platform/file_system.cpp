@@ -1,0 +1,131 @@
+#include "platform/file_system.h"
+
+#include "toolkit/ansi_code_page.h"
+
+#include <windows.h>
+
+namespace {
+
+// A file handle, closed on every path; Close reports whether the close succeeded.
+class FileHandle {
+public:
+    explicit FileHandle(HANDLE handle) : handle_(handle) {}
+    ~FileHandle() { Close(); }
+    FileHandle(const FileHandle&) = delete;
+    FileHandle& operator=(const FileHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+    HANDLE Get() const { return handle_; }
+    bool Close() {
+        if (!Valid()) return true;
+        const bool closed = CloseHandle(handle_) != FALSE;
+        handle_ = INVALID_HANDLE_VALUE;
+        return closed;
+    }
+
+private:
+    HANDLE handle_;
+};
+
+class FindHandle {
+public:
+    explicit FindHandle(HANDLE handle) : handle_(handle) {}
+    ~FindHandle() {
+        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
+    }
+    FindHandle(const FindHandle&) = delete;
+    FindHandle& operator=(const FindHandle&) = delete;
+
+    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// Wildcard bytes are below the trail-byte range, so a plain search is exact.
+bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t left = bytes.size() - done;
+        const DWORD chunk = left > 0x100000 ? 0x100000 : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
+
+} // namespace
+
+std::size_t LastSeparator(const std::string& path) {
+    const CodePage& cp = AnsiCodePage();
+    std::size_t last = std::string::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\')
+            last = i;
+        else if (cp.IsLeadByte(static_cast<unsigned char>(path[i])))
+            ++i;
+    }
+    return last;
+}
+
+bool EndsWithSeparator(const std::string& path) {
+    return !path.empty() && LastSeparator(path) == path.size() - 1;
+}
+
+bool FolderExists(const std::string& path) {
+    if (path.empty()) return false;
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool FileExists(const std::string& path) {
+    if (path.empty() || HasWildcard(path)) return false;
+    WIN32_FIND_DATAA data{};
+    FindHandle find(FindFirstFileA(path.c_str(), &data));
+    return find.Valid() && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+}
+
+void ForceDirectories(const std::string& path) {
+    std::string dir = path;
+    if (EndsWithSeparator(dir)) dir.pop_back();
+    if (dir.size() < 3 || FolderExists(dir)) return;
+    const std::size_t separator = LastSeparator(dir);
+    if (separator != std::string::npos) ForceDirectories(dir.substr(0, separator));
+    CreateDirectoryA(dir.c_str(), nullptr);
+}
+
+bool ReadWholeFile(const std::string& path, std::string& bytes) {
+    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return false;
+    std::string content;
+    char chunk[65536];
+    for (;;) {
+        DWORD got = 0;
+        if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) return false;
+        if (got == 0) break;
+        content.append(chunk, got);
+    }
+    bytes.swap(content);
+    return true;
+}
+
+SaveResult ReplaceWholeFile(const std::string& path, const std::string& tempPath,
+                            const std::string& bytes) {
+    FileHandle file(CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (!file.Valid()) return SaveResult::CannotCreate;
+    // The data must be on disk before the move makes it the list file.
+    const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
+    if (!file.Close() || !written ||
+        !MoveFileExA(tempPath.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(tempPath.c_str());
+        return SaveResult::CannotWrite;
+    }
+    return SaveResult::Saved;
+}

@@ -1,0 +1,478 @@
+// The file-system and shell calls on the real platform: existence queries,
+// folder creation, whole-file reads, the replacing save, and the shell's
+// delete request into the freedesktop trash.
+#include "support/app_fixture.h"
+#include "temp_folder.h"
+
+#include "platform/file_system.h"
+#include "platform/shell.h"
+
+#include <commctrl.h>
+#include <shlobj.h>
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+// "表" and "ソ" end in the byte 0x5C, which is not a separator there.
+const std::string kHyou = "表";
+const std::string kSo = "ソ";
+
+// A handle held open for the scope, as another program would hold it.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD access, DWORD share)
+        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
+    ~HeldFile() {
+        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+    }
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
+// Names in a folder, "." and ".." left out.
+std::vector<std::string> Names(const std::string& folder) {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return names;
+    do {
+        const std::string name = data.cFileName;
+        if (name != "." && name != "..") names.push_back(name);
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+TEST(Separators, TrailByteIsNoSeparator) {
+    const struct {
+        std::string path;
+        std::size_t last;
+        bool endsWith;
+    } cases[] = {
+        {"", std::string::npos, false},
+        {"abc", std::string::npos, false},
+        {"C:\\", 2, true},
+        {"C:\\a\\b", 4, false},
+        {"C:\\" + kHyou, 2, false},
+        {"C:\\" + kHyou + "\\", 5, true},
+        {"C:\\" + kSo + kHyou, 2, false},
+        {"\\\\server\\share\\", 14, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(LastSeparator(c.path), c.last);
+        EXPECT_EQ(EndsWithSeparator(c.path), c.endsWith);
+    }
+}
+
+TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
+    TempFolder temp;
+    WriteBytes(temp / "file.txt", "x");
+    CreateDirectoryA((temp / kHyou).c_str(), nullptr);
+    const struct {
+        std::string path;
+        bool exists;
+    } cases[] = {
+        {"", false},
+        {temp.Path(), true},
+        {temp.Path() + "\\", true},
+        {temp / kHyou, true},
+        {temp / "file.txt", false},
+        {temp / "missing", false},
+        {temp / "*", false},
+        {temp / "missing\\..\\" + kHyou, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(FolderExists(c.path), c.exists);
+    }
+}
+
+TEST(FileExists, OnlyFilesCount) {
+    TempFolder temp;
+    WriteBytes(temp / "file.txt", "x");
+    WriteBytes(temp / (kSo + ".lst"), "");
+    CreateDirectoryA((temp / "folder.lst").c_str(), nullptr);
+    const struct {
+        std::string path;
+        bool exists;
+    } cases[] = {
+        {"", false},
+        {temp / "file.txt", true},
+        {temp / (kSo + ".lst"), true},
+        {temp / "folder.lst", false},
+        {temp.Path(), false},
+        {temp / "missing.txt", false},
+        {temp / "*.txt", false},
+        {temp / "file.tx?", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.path);
+        EXPECT_EQ(FileExists(c.path), c.exists);
+    }
+}
+
+TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) {
+    TempFolder temp;
+    const struct {
+        std::string relative;
+        std::string created; // the folder that must exist afterwards
+    } cases[] = {
+        {"a\\b\\c", "a\\b\\c"},
+        {"d\\e\\", "d\\e"},
+        {kHyou, kHyou},
+        {kHyou + "\\" + kSo + "\\x", kHyou + "\\" + kSo + "\\x"},
+        {kSo + kHyou + "\\", kSo + kHyou},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.relative);
+        ForceDirectories(temp / c.relative);
+        EXPECT_TRUE(FolderExists(temp / c.created));
+    }
+    // Splitting at a trail byte would have made folders named by a lone lead byte.
+    EXPECT_EQ(Names(temp.Path()), (std::vector<std::string>{"a", "d", kSo + kHyou, kHyou}));
+    EXPECT_EQ(Names(temp / kHyou), std::vector<std::string>{kSo});
+}
+
+TEST(ForceDirectories, ExistingShortOrBlockedPathsAreLeftAlone) {
+    TempFolder temp;
+    WriteBytes(temp / "file", "x");
+    ForceDirectories(temp.Path());
+    ForceDirectories("C:");
+    ForceDirectories("");
+    ForceDirectories(temp / "file\\below");
+    EXPECT_EQ(ReadBytes(temp / "file"), "x");
+    EXPECT_FALSE(PathExists(temp / "file\\below"));
+    EXPECT_EQ(Names(temp.Path()), std::vector<std::string>{"file"});
+}
+
+TEST(ReadWholeFile, GivesEveryByte) {
+    TempFolder temp;
+    const std::string samples[] = {
+        "",
+        std::string(".a\r\n\0.b\r\n", 9),
+        kHyou + "\r" + kSo + "\n\xFC\xFC",
+        std::string(200000, 'z') + "end",
+    };
+    for (const std::string& bytes : samples) {
+        SCOPED_TRACE(bytes.size());
+        WriteBytes(temp / "in.lst", bytes);
+        std::string read = "stale";
+        ASSERT_TRUE(ReadWholeFile(temp / "in.lst", read));
+        EXPECT_EQ(read, bytes);
+    }
+}
+
+TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
+    TempFolder temp;
+    const std::string path = temp / "in.lst";
+    WriteBytes(path, ".tmp\r\n");
+    std::string read;
+    EXPECT_FALSE(ReadWholeFile(temp / "missing.lst", read));
+    EXPECT_FALSE(ReadWholeFile(temp.Path(), read));
+    {
+        HeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
+        ASSERT_TRUE(reader.Held());
+        EXPECT_TRUE(ReadWholeFile(path, read)) << "another reader does not stop us";
+        EXPECT_EQ(read, ".tmp\r\n");
+    }
+    {
+        HeldFile writer(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
+        ASSERT_TRUE(writer.Held());
+        EXPECT_FALSE(ReadWholeFile(path, read)) << "we deny others writing";
+    }
+    {
+        HeldFile exclusive(path, GENERIC_READ, 0);
+        ASSERT_TRUE(exclusive.Held());
+        EXPECT_FALSE(ReadWholeFile(path, read));
+    }
+}
+
+TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
+    TempFolder temp;
+    const std::string path = temp / "out.lst";
+    const std::string tempPath = temp / "out.lst.tmp";
+    const std::string contents[] = {".bak\r\n.tmp\r\n", kHyou + "\r\n", "", "x"};
+    for (const std::string& bytes : contents) {
+        SCOPED_TRACE(bytes);
+        EXPECT_EQ(ReplaceWholeFile(path, tempPath, bytes), SaveResult::Saved);
+        EXPECT_EQ(ReadBytes(path), bytes);
+        EXPECT_FALSE(PathExists(tempPath));
+    }
+}
+
+TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
+    TempFolder temp;
+    const std::string path = temp / "out.lst";
+    const std::string tempPath = temp / "out.lst.tmp";
+    const std::string old = ".old\r\n" + kHyou + "\r\n";
+
+    WriteBytes(path, old);
+    CreateDirectoryA(tempPath.c_str(), nullptr);
+    EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotCreate);
+    EXPECT_EQ(ReadBytes(path), old);
+    RemoveDirectoryA(tempPath.c_str());
+
+    EXPECT_EQ(ReplaceWholeFile(temp / "missing\\out.lst", temp / "missing\\out.lst.tmp", "x"),
+              SaveResult::CannotCreate);
+    EXPECT_FALSE(PathExists(temp / "missing"));
+
+    {
+        HeldFile locked(path, GENERIC_READ, 0);
+        ASSERT_TRUE(locked.Held());
+        EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotWrite);
+    }
+    EXPECT_EQ(ReadBytes(path), old);
+    EXPECT_FALSE(PathExists(tempPath)) << "the half-done save is cleaned away";
+
+    CreateDirectoryA((temp / "dir.lst").c_str(), nullptr);
+    EXPECT_EQ(ReplaceWholeFile(temp / "dir.lst", tempPath, ".new\r\n"), SaveResult::CannotWrite);
+    EXPECT_TRUE(FolderExists(temp / "dir.lst"));
+    EXPECT_FALSE(PathExists(tempPath));
+}
+
+TEST(AppDataFolder, NamesAnExistingFolderWithoutCreatingAnything) {
+    const std::string folder = AppDataFolder(nullptr);
+    ASSERT_FALSE(folder.empty());
+    EXPECT_TRUE(FolderExists(folder));
+    EXPECT_EQ(folder.substr(1, 2), ":\\");
+}
+
+TEST(ShellOpen, MissingTargetGivesTheShellsFailureCode) {
+    TempFolder temp;
+    EXPECT_EQ(ShellOpen(nullptr, temp / "missing.tavrix-none"), SE_ERR_FNF);
+}
+
+// The folder chooser driven from a second thread, as a user would: the thread
+// looks at the chooser and the disabled windows, then picks or cancels.
+class Chooser : public AppFixture {
+protected:
+    struct Seen {
+        std::atomic<bool> found{false};
+        std::atomic<bool> mainEnabled{true};
+        HWND owner = nullptr;
+        std::string title;
+    };
+
+    std::thread Answer(Seen& seen, const std::string* select) {
+        HWND mainWindow = main->Handle();
+        return std::thread([&seen, select, mainWindow] {
+            HWND box = nullptr;
+            for (int i = 0; i < 500 && !box; ++i) {
+                Sleep(20);
+                box = FindChooser();
+            }
+            if (!box) return;
+            Sleep(100);
+            seen.found = true;
+            seen.mainEnabled = IsWindowEnabled(mainWindow) != FALSE;
+            seen.owner = GetWindow(box, GW_OWNER);
+            seen.title = TextOfStatics(box);
+            if (select) {
+                // The tree fills in the background: select until the item is shown selected.
+                const std::string name = select->substr(LastSeparator(*select) + 1);
+                for (int i = 0; i < 100 && SelectedItemText(box) != name; ++i) {
+                    SendMessageA(box, BFFM_SETSELECTIONA, TRUE,
+                                 reinterpret_cast<LPARAM>(select->c_str()));
+                    Sleep(20);
+                }
+                PostMessageA(box, WM_COMMAND, IDOK, 0);
+            } else {
+                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+            }
+        });
+    }
+
+    static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM param) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(hwnd, &pid);
+        char cls[32] = {};
+        GetClassNameA(hwnd, cls, sizeof cls);
+        if (pid != GetCurrentProcessId() || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(hwnd))
+            return TRUE;
+        *reinterpret_cast<HWND*>(param) = hwnd;
+        return FALSE;
+    }
+
+    static HWND FindChooser() {
+        HWND found = nullptr;
+        EnumWindows(FindVisibleDialog, reinterpret_cast<LPARAM>(&found));
+        return found;
+    }
+
+    static std::string SelectedItemText(HWND box) {
+        HWND tree = FindWindowExA(box, nullptr, WC_TREEVIEWA, nullptr);
+        if (!tree) return std::string();
+        char text[MAX_PATH] = {};
+        TVITEMA item{};
+        item.mask = TVIF_TEXT;
+        item.hItem = TreeView_GetSelection(tree);
+        item.pszText = text;
+        item.cchTextMax = sizeof text;
+        if (!item.hItem || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
+            return std::string();
+        return text;
+    }
+
+    static std::string TextOfStatics(HWND box) {
+        std::string all;
+        for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+            char cls[32] = {}, text[512] = {};
+            GetClassNameA(child, cls, sizeof cls);
+            GetWindowTextA(child, text, sizeof text);
+            if (lstrcmpiA(cls, "Static") == 0) all += text;
+        }
+        return all;
+    }
+};
+
+TEST_F(Chooser, CancelLeavesTheFolderAndReenablesTheWindows) {
+    Start();
+    main->Edit1.SetText("C:\\before");
+    Seen seen;
+    std::thread user = Answer(seen, nullptr);
+    main->cmFolder->Execute();
+    user.join();
+    ASSERT_TRUE(seen.found);
+    EXPECT_FALSE(seen.mainEnabled) << "the main window is disabled while the chooser is up";
+    EXPECT_EQ(seen.owner, app->Handle()) << "owned by the application's own window";
+    EXPECT_NE(seen.title.find("ディレクトリーの参照"), std::string::npos) << seen.title;
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+    EXPECT_EQ(main->Edit1.Text(), "C:\\before");
+}
+
+TEST_F(Chooser, ChosenFolderReplacesTheWholeText) {
+    TempFolder temp;
+    const std::string target = temp / kHyou;
+    CreateDirectoryA(target.c_str(), nullptr);
+    Start();
+    main->Edit1.SetText("C:\\before");
+    Seen seen;
+    std::thread user = Answer(seen, &target);
+    main->cmFolder->Execute();
+    user.join();
+    ASSERT_TRUE(seen.found);
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+    EXPECT_EQ(main->Edit1.Text(), target);
+}
+
+// The main window's delete request, through the real shell, into the trash
+// of the Unix user that runs Wine.
+class DeleteRequest : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Start();
+    }
+    std::vector<std::string> MakeFiles(const TempFolder& temp,
+                                       const std::vector<std::string>& names) {
+        std::vector<std::string> paths;
+        for (const std::string& name : names) {
+            paths.push_back(temp / name);
+            WriteBytes(paths.back(), "content of " + name);
+            main->FoundFiles->Add(paths.back());
+        }
+        return paths;
+    }
+    // How many trash entries end with the folder and name given.
+    static int TrashEntriesFor(const std::string& folder, const std::string& name) {
+        const std::string tail = "/" + TrashInfoName(folder) + "/" + TrashInfoName(name);
+        int count = 0;
+        for (const std::string& path : TrashedPaths())
+            if (path.size() >= tail.size() &&
+                path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
+                ++count;
+        return count;
+    }
+    static std::string LastPart(const std::string& path) {
+        return path.substr(LastSeparator(path) + 1);
+    }
+};
+
+TEST_F(DeleteRequest, RecycleBinRequestMovesEveryFileIntoTheTrash) {
+    TempFolder temp;
+    const std::vector<std::string> names = {"a.tmp", kHyou + kSo + ".tmp", "b c.bak"};
+    const std::vector<std::string> paths = MakeFiles(temp, names);
+    MessageBoxCatcher catcher;
+    main->DeleteFoundFiles(false);
+    EXPECT_TRUE(catcher.Boxes().empty()) << "no confirmation is asked";
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_FALSE(PathExists(paths[i]));
+        EXPECT_EQ(TrashEntriesFor(LastPart(temp.Path()), names[i]), 1);
+    }
+    EXPECT_EQ(main->FoundFiles->Count(), paths.size()) << "the list is left as it was";
+}
+
+TEST_F(DeleteRequest, PermanentRequestLeavesNoTrashEntry) {
+    TempFolder temp;
+    const std::vector<std::string> names = {"x.tmp", kSo + ".bak"};
+    const std::vector<std::string> paths = MakeFiles(temp, names);
+    MessageBoxCatcher catcher;
+    main->DeleteFoundFiles(true);
+    EXPECT_TRUE(catcher.Boxes().empty());
+    for (std::size_t i = 0; i < paths.size(); ++i) {
+        SCOPED_TRACE(names[i]);
+        EXPECT_FALSE(PathExists(paths[i]));
+        EXPECT_EQ(TrashEntriesFor(LastPart(temp.Path()), names[i]), 0);
+    }
+}
+
+// The shell decides once per process whether it has a trash, so a trash that
+// cannot be written is met in a process of its own: this program, run again.
+TEST_F(DeleteRequest, FileThatCannotGoToTheTrashIsNotDestroyedUnasked) {
+    if (GetEnvironmentVariableA("TAVRIX_NO_TRASH", nullptr, 0) == 0) {
+        const std::string trash = TrashFolder();
+        const std::string saved = trash + ".saved";
+        RemoveTree(saved);
+        MoveFileA(trash.c_str(), saved.c_str());
+        // A plain file where the trash's folders should be.
+        WriteBytes(trash, "not a folder");
+        char self[MAX_PATH + 1] = {};
+        GetModuleFileNameA(nullptr, self, MAX_PATH);
+        std::string command = std::string("\"") + self + "\" --gtest_filter=" +
+                              ::testing::UnitTest::GetInstance()->current_test_suite()->name() +
+                              "." + ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        SetEnvironmentVariableA("TAVRIX_NO_TRASH", "1");
+        STARTUPINFOA startup{};
+        startup.cb = sizeof startup;
+        PROCESS_INFORMATION child{};
+        const BOOL started = CreateProcessA(nullptr, &command[0], nullptr, nullptr, FALSE, 0,
+                                            nullptr, nullptr, &startup, &child);
+        SetEnvironmentVariableA("TAVRIX_NO_TRASH", nullptr);
+        DWORD exitCode = 1;
+        if (started) {
+            WaitForSingleObject(child.hProcess, 120000);
+            GetExitCodeProcess(child.hProcess, &exitCode);
+            CloseHandle(child.hThread);
+            CloseHandle(child.hProcess);
+        }
+        DeleteFileA(trash.c_str());
+        MoveFileA(saved.c_str(), trash.c_str());
+        ASSERT_TRUE(started);
+        EXPECT_EQ(exitCode, 0u) << "the run without a trash failed";
+        return;
+    }
+    TempFolder temp;
+    const std::vector<std::string> paths = MakeFiles(temp, {"keep.tmp"});
+    std::vector<MessageBoxCatcher::Box> boxes;
+    {
+        MessageBoxCatcher catcher;
+        main->DeleteFoundFiles(false);
+        boxes = catcher.Boxes();
+    }
+    ASSERT_EQ(boxes.size(), 1u) << "the shell asks before deleting for good";
+    EXPECT_EQ(boxes[0].caption, "ファイルの削除の確認");
+    EXPECT_TRUE(PathExists(paths[0])) << "the answer was not yes";
+}
+
+} // namespace

@@ -1,0 +1,363 @@
+// The settings kept per user: the settings folder, the pattern list file and the
+// settings file, read at start and written at close through the real window.
+#include "support/app_fixture.h"
+#include "temp_folder.h"
+
+#include "platform/file_system.h"
+#include "toolkit/ini_file.h"
+
+#include <stdexcept>
+
+namespace {
+
+class Settings : public AppFixture {
+protected:
+    void TearDown() override {
+        AppFixture::TearDown();
+        // Folders some cases put where the files belong.
+        RemoveTree(ListPath() + ".tmp");
+        RemoveTree(IniPath());
+    }
+
+    static std::string ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
+    static std::string IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
+
+    // Ends the running application without closing the window: nothing is saved.
+    void Discard() {
+        main.reset();
+        app.reset();
+    }
+
+    std::vector<std::string> Items() const {
+        std::vector<std::string> items;
+        for (int i = 0; i < main->ListBox1.Count(); ++i)
+            items.push_back(main->ListBox1.Item(i));
+        return items;
+    }
+    RECT Bounds() const {
+        RECT r{};
+        GetWindowRect(main->Handle(), &r);
+        return r;
+    }
+    static std::string Location(int left, int top, int width, int height) {
+        return "[Location]\r\nLeft=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) +
+               "\r\nWidth=" + std::to_string(width) + "\r\nHeight=" + std::to_string(height) +
+               "\r\n";
+    }
+};
+
+TEST_F(Settings, FirstRunCreatesTheFolderAndClosingWritesBothFiles) {
+    const std::string dir = TestSettingsDir();
+    RemoveDirectoryA(dir.c_str());
+    RemoveDirectoryA(dir.substr(0, LastSeparator(dir)).c_str());
+    ASSERT_FALSE(PathExists(dir));
+
+    Start();
+    EXPECT_TRUE(FolderExists(dir));
+    EXPECT_EQ(main->SettingsDir, dir);
+    EXPECT_EQ(main->ListBox1.Count(), 0);
+    EXPECT_EQ(main->Edit1.Text(), "");
+    EXPECT_FALSE(main->opSubfolder->Checked());
+    RECT client{};
+    GetClientRect(main->Handle(), &client);
+    EXPECT_EQ(client.right, main->Scale(386)) << "the design size";
+    EXPECT_EQ(client.bottom, main->Scale(299));
+    EXPECT_FALSE(PathExists(ListPath())) << "nothing is written before closing";
+    EXPECT_FALSE(PathExists(IniPath()));
+
+    const RECT r = Bounds();
+    CloseMain();
+    EXPECT_EQ(ReadBytes(ListPath()), "");
+    EXPECT_TRUE(PathExists(ListPath()));
+    EXPECT_EQ(ReadBytes(IniPath()), Location(r.left, r.top, r.right - r.left, r.bottom - r.top) +
+                                        "[Last]\r\nFolder=\r\nSubFolder=0\r\n");
+}
+
+TEST_F(Settings, NumbersReadAsTheyConvertAndFallBackToZero) {
+    const struct {
+        const char* left;
+        int expected;
+    } cases[] = {
+        {"0x20", 32}, {"0X20", 32}, {"$20", 32}, {"  48", 48}, {"+7", 7},
+        {"abc", 0},   {"", 0},      {"12px", 0}, {"0x", 0},    {"-15", -15},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.left);
+        RemoveSettingsFiles();
+        WriteBytes(IniPath(), std::string("[Location]\r\nLeft=") + c.left +
+                                  "\r\nTop=40\r\nWidth=500\r\nHeight=400\r\n");
+        Start();
+        const RECT r = Bounds();
+        EXPECT_EQ(r.left, c.expected);
+        EXPECT_EQ(r.top, 40);
+        EXPECT_EQ(r.right - r.left, 500);
+        EXPECT_EQ(r.bottom - r.top, 400);
+        Discard();
+    }
+}
+
+TEST_F(Settings, MissingLocationSectionPutsTheWindowAtZeroWithZeroSize) {
+    WriteBytes(IniPath(), "[Last]\r\nFolder=C:\\\r\nSubFolder=1\r\n");
+    Start();
+    const RECT r = Bounds();
+    EXPECT_EQ(r.left, 0);
+    EXPECT_EQ(r.top, 0);
+    // Zero is asked for; the system keeps a sizable window at its smallest size,
+    // as it does for any window of the same styles.
+    HWND other = CreateWindowExA(GetWindowLongA(main->Handle(), GWL_EXSTYLE), "STATIC", "",
+                                 GetWindowLongA(main->Handle(), GWL_STYLE) & ~WS_VISIBLE, 10, 10,
+                                 300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(other, nullptr);
+    SetWindowPos(other, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
+    RECT smallest{};
+    GetWindowRect(other, &smallest);
+    DestroyWindow(other);
+    EXPECT_LT(smallest.right - smallest.left, 300);
+    // A shown window under an X server keeps at least one pixel of client area.
+    EXPECT_NEAR(r.right - r.left, smallest.right - smallest.left, 1);
+    EXPECT_NEAR(r.bottom - r.top, smallest.bottom - smallest.top, 1);
+    EXPECT_EQ(main->Edit1.Text(), "C:\\");
+    EXPECT_TRUE(main->opSubfolder->Checked());
+}
+
+TEST_F(Settings, SubFolderIsCheckedExactlyForNonZeroNumbers) {
+    const struct {
+        const char* line;
+        bool checked;
+    } cases[] = {
+        {"SubFolder=1", true},  {"SubFolder=2", true},  {"SubFolder=0x1", true},
+        {"SubFolder=-1", true}, {"SubFolder=0", false}, {"SubFolder=yes", false},
+        {"SubFolder=", false},  {"Other=1", false},     {"SubFolder=0x0", false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.line);
+        RemoveSettingsFiles();
+        WriteBytes(IniPath(), std::string("[Last]\r\n") + c.line + "\r\n");
+        Start();
+        EXPECT_EQ(main->opSubfolder->Checked(), c.checked);
+        EXPECT_EQ(main->CheckBox1.Checked(), c.checked);
+        Discard();
+    }
+}
+
+TEST_F(Settings, FolderThatNoLongerExistsIsShownButDeletesStayOff) {
+    TempFolder temp;
+    WriteBytes(ListPath(), ".tmp\r\n");
+    WriteBytes(IniPath(), "[Last]\r\nFolder=" + (temp / "gone") + "\r\n");
+    Start();
+    EXPECT_EQ(main->Edit1.Text(), temp / "gone");
+    Pump();
+    EXPECT_FALSE(main->cmBitbacket->Enabled());
+    EXPECT_FALSE(main->cmBurn->Enabled());
+    EXPECT_FALSE(main->Button4.Enabled());
+    EXPECT_FALSE(main->opSubfolder->Enabled());
+
+    CreateDirectoryA((temp / "gone").c_str(), nullptr);
+    Pump();
+    EXPECT_TRUE(main->cmBitbacket->Enabled()) << "the same text, once the folder is back";
+    EXPECT_TRUE(main->cmBurn->Enabled());
+}
+
+TEST_F(Settings, ValuesRoundTripThroughClose) {
+    const std::string folder = "C:\\表\\ソフト 1";
+    WriteBytes(IniPath(),
+               Location(-40, -30, 600, 420) + "[Last]\r\nFolder=" + folder + "\r\nSubFolder=1\r\n");
+    Start();
+    const RECT r = Bounds();
+    EXPECT_EQ(r.left, -40);
+    EXPECT_EQ(r.top, -30);
+    EXPECT_EQ(main->Edit1.Text(), folder);
+    CloseMain();
+    EXPECT_EQ(ReadBytes(IniPath()),
+              Location(-40, -30, 600, 420) + "[Last]\r\nFolder=" + folder + "\r\nSubFolder=1\r\n");
+}
+
+TEST_F(Settings, ClosingStoresTheCurrentState) {
+    Start();
+    SetWindowPos(main->Handle(), nullptr, 33, 44, 555, 466, SWP_NOZORDER);
+    main->Edit1.SetText("D:\\work");
+    main->opSubfolder->SetChecked(true);
+    CloseMain();
+    EXPECT_EQ(ReadBytes(IniPath()),
+              Location(33, 44, 555, 466) + "[Last]\r\nFolder=D:\\work\r\nSubFolder=1\r\n");
+}
+
+TEST_F(Settings, MinimisedWindowKeepsItsRestoredBounds) {
+    WriteBytes(IniPath(), Location(120, 90, 520, 410));
+    Start();
+    ShowWindow(main->Handle(), SW_MINIMIZE);
+    Pump();
+    ASSERT_TRUE(IsIconic(main->Handle()));
+    CloseMain();
+    EXPECT_EQ(ReadBytes(IniPath()),
+              Location(120, 90, 520, 410) + "[Last]\r\nFolder=\r\nSubFolder=0\r\n");
+}
+
+TEST_F(Settings, ListFileLoadsSortedAndIsWrittenBackWithCrLf) {
+    const struct {
+        const char* name;
+        std::string file;
+        std::vector<std::string> items;
+        std::string written;
+    } cases[] = {
+        {"LF ends", ".zip\n.bak\n.tmp\n", {".bak", ".tmp", ".zip"}, ".bak\r\n.tmp\r\n.zip\r\n"},
+        {"blank line kept", ".tmp\r\n\r\n.bak\r\n", {"", ".bak", ".tmp"}, "\r\n.bak\r\n.tmp\r\n"},
+        {"case kept",
+         ".TMP\r\n.Bak\r\nzip\r\n",
+         {".Bak", ".TMP", "zip"},
+         ".Bak\r\n.TMP\r\nzip\r\n"},
+        {"mixed ends", ".d\r.c\n.b\r\n.a", {".a", ".b", ".c", ".d"}, ".a\r\n.b\r\n.c\r\n.d\r\n"},
+        {"NUL ends the read", std::string(".b\r\n.a\0.c\r\n", 11), {".a", ".b"}, ".a\r\n.b\r\n"},
+        {"Shift_JIS bytes",
+         ".表\r\n.ソ\r\n.t*\r\n",
+         {".t*", ".ソ", ".表"},
+         ".t*\r\n.ソ\r\n.表\r\n"},
+        {"empty file", "", {}, ""},
+        {"lone CR", "\r", {""}, "\r\n"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        RemoveSettingsFiles();
+        WriteBytes(ListPath(), c.file);
+        Start();
+        EXPECT_EQ(Items(), c.items);
+        CloseMain();
+        EXPECT_EQ(ReadBytes(ListPath()), c.written);
+        EXPECT_TRUE(PathExists(IniPath())) << "both files are written on every close";
+        EXPECT_FALSE(PathExists(ListPath() + ".tmp"));
+    }
+}
+
+TEST_F(Settings, EditedListIsSavedAndLoadsAgain) {
+    WriteBytes(ListPath(), ".tmp\r\n");
+    Start();
+    main->ListBox1.Delete(0);
+    CloseMain();
+    EXPECT_EQ(ReadBytes(ListPath()), "") << "an empty list is an empty file";
+    Start();
+    EXPECT_TRUE(Items().empty());
+    main->ListBox1.Add(".b?k");
+    main->ListBox1.Add(".表");
+    CloseMain();
+    Start();
+    EXPECT_EQ(Items(), (std::vector<std::string>{".b?k", ".表"}));
+}
+
+TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
+    WriteBytes(ListPath(), ".old\r\n");
+    WriteBytes(IniPath(), "[Last]\r\nFolder=C:\\kept\r\n");
+    HANDLE lock = CreateFileA(ListPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
+    std::vector<MessageBoxCatcher::Box> boxes;
+    {
+        MessageBoxCatcher catcher;
+        Start();
+        boxes = catcher.Boxes();
+    }
+    CloseHandle(lock);
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " は開けません.");
+
+    // The rest of the start-up still ran and the window works.
+    EXPECT_EQ(main->Edit1.Text(), "C:\\kept");
+    EXPECT_TRUE(IsWindowVisible(main->Handle()));
+    EXPECT_EQ(main->ListBox1.Count(), 0);
+    main->Edit2.SetText(".new");
+    main->cmAdd->Execute();
+    EXPECT_EQ(Items(), std::vector<std::string>{".new"});
+
+    // An unread list is never replaced by what the window happens to show.
+    const RECT r = Bounds();
+    {
+        MessageBoxCatcher catcher;
+        CloseMain();
+        EXPECT_TRUE(catcher.Boxes().empty());
+    }
+    EXPECT_EQ(ReadBytes(ListPath()), ".old\r\n");
+    EXPECT_EQ(ReadBytes(IniPath()),
+              "[Last]\r\nFolder=C:\\kept\r\nSubFolder=0\r\n" +
+                  Location(r.left, r.top, r.right - r.left, r.bottom - r.top));
+}
+
+TEST_F(Settings, ListFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
+    const std::string old = ".old\r\n.表\r\n";
+    WriteBytes(ListPath(), old);
+    CreateDirectoryA((ListPath() + ".tmp").c_str(), nullptr);
+    Start();
+    main->ListBox1.Add(".new");
+    HWND window = main->Handle();
+    std::vector<MessageBoxCatcher::Box> boxes;
+    {
+        MessageBoxCatcher catcher;
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        boxes = catcher.Boxes();
+    }
+    EXPECT_FALSE(IsWindow(window)) << "the window still closes";
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " を作成できません.");
+    EXPECT_EQ(boxes[0].caption, "settings_tests");
+    EXPECT_EQ(ReadBytes(ListPath()), old);
+    EXPECT_FALSE(PathExists(IniPath()));
+}
+
+TEST_F(Settings, SettingsFileThatCannotBeWrittenIsReported) {
+    CreateDirectoryA(IniPath().c_str(), nullptr);
+    Start();
+    main->ListBox1.Add(".tmp");
+    HWND window = main->Handle();
+    std::vector<MessageBoxCatcher::Box> boxes;
+    {
+        MessageBoxCatcher catcher;
+        SendMessageA(window, WM_CLOSE, 0, 0);
+        boxes = catcher.Boxes();
+    }
+    EXPECT_FALSE(IsWindow(window));
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, IniPath() + " に書き込めません.");
+    EXPECT_EQ(ReadBytes(ListPath()), ".tmp\r\n") << "the list was saved first";
+}
+
+// The accessor on its own, on a file of the test's own.
+TEST(IniFile, ReadsAndWritesThroughTheProfileFunctions) {
+    TempFolder temp;
+    const std::string path = temp / "t.ini";
+    {
+        TIniFile ini(path);
+        EXPECT_FALSE(PathExists(path)) << "creating the accessor touches no file";
+        EXPECT_EQ(ini.ReadString("S", "K", "dflt"), "dflt");
+        EXPECT_EQ(ini.ReadInteger("S", "K", 7), 7);
+        EXPECT_TRUE(ini.ReadBool("S", "K", true));
+        ini.WriteString("S", "K", "  spaced  ");
+        ini.WriteInteger("S", "N", -2147483647 - 1);
+        ini.WriteBool("S", "B", true);
+        ini.WriteString("S", "J", "表ソ");
+        EXPECT_EQ(ini.ReadString("S", "K", ""), "spaced");
+        EXPECT_EQ(ini.ReadInteger("S", "N", 0), -2147483647 - 1);
+        EXPECT_TRUE(ini.ReadBool("S", "B", false));
+        EXPECT_EQ(ini.ReadString("S", "J", ""), "表ソ");
+    }
+    EXPECT_EQ(ReadBytes(path), "[S]\r\nK=spaced\r\nN=-2147483648\r\nB=1\r\nJ=表ソ\r\n");
+}
+
+TEST(IniFile, LongValuesAreCutAt2047Characters) {
+    TempFolder temp;
+    const std::string path = temp / "t.ini";
+    WriteBytes(path, "[S]\r\nLong=" + std::string(3000, 'v') + "\r\n");
+    TIniFile ini(path);
+    EXPECT_EQ(ini.ReadString("S", "Long", ""), std::string(2047, 'v'));
+}
+
+TEST(IniFile, RefusedWriteFailsWithThePath) {
+    TempFolder temp;
+    const std::string path = temp / "missing\\t.ini";
+    TIniFile ini(path);
+    try {
+        ini.WriteInteger("S", "K", 1);
+        ADD_FAILURE() << "no failure";
+    } catch (const std::runtime_error& e) {
+        EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
+    }
+}
+
+} // namespace

@@ -1,0 +1,101 @@
+#include "temp_folder.h"
+
+#include <windows.h>
+
+#include <atomic>
+#include <fstream>
+#include <stdexcept>
+
+namespace {
+
+std::atomic<int> counter{0};
+
+std::string Environment(const char* name) {
+    char value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
+    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+}
+
+} // namespace
+
+TempFolder::TempFolder() {
+    char base[MAX_PATH + 1] = {};
+    GetTempPathA(sizeof base, base);
+    path_ = std::string(base) + "tavrix-test-" + std::to_string(GetCurrentProcessId()) + "-" +
+            std::to_string(++counter);
+    RemoveTree(path_);
+    if (!CreateDirectoryA(path_.c_str(), nullptr))
+        throw std::runtime_error("cannot create " + path_);
+}
+
+TempFolder::~TempFolder() { RemoveTree(path_); }
+
+void RemoveTree(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) return;
+    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
+        DeleteFileA(path.c_str());
+        return;
+    }
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    if (find != INVALID_HANDLE_VALUE) {
+        do {
+            const std::string name = data.cFileName;
+            if (name != "." && name != "..") RemoveTree(path + "\\" + name);
+        } while (FindNextFileA(find, &data));
+        FindClose(find);
+    }
+    RemoveDirectoryA(path.c_str());
+}
+
+std::string TrashFolder() {
+    // Wine names the Unix home as an NT path: \??\Z:\home\user.
+    std::string home = Environment("WINEHOMEDIR");
+    if (home.rfind("\\??\\", 0) == 0) home.erase(0, 4);
+    return home + "\\.local\\share\\Trash";
+}
+
+std::vector<std::string> TrashedPaths() {
+    std::vector<std::string> paths;
+    const std::string info = TrashFolder() + "\\info";
+    WIN32_FIND_DATAA data{};
+    HANDLE find = FindFirstFileA((info + "\\*.trashinfo").c_str(), &data);
+    if (find == INVALID_HANDLE_VALUE) return paths;
+    do {
+        std::ifstream in(info + "\\" + data.cFileName);
+        std::string line;
+        while (std::getline(in, line))
+            if (line.rfind("Path=", 0) == 0) paths.push_back(line.substr(5));
+    } while (FindNextFileA(find, &data));
+    FindClose(find);
+    return paths;
+}
+
+std::string TrashInfoName(const std::string& ansiName) {
+    const int wide = MultiByteToWideChar(CP_ACP, 0, ansiName.data(),
+                                         static_cast<int>(ansiName.size()), nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(wide), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, ansiName.data(), static_cast<int>(ansiName.size()), &text[0],
+                        wide);
+    const int size =
+        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+    std::string utf8(static_cast<std::size_t>(size), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], size, nullptr, nullptr);
+
+    static const char hex[] = "0123456789ABCDEF";
+    std::string encoded;
+    for (unsigned char c : utf8) {
+        const bool plain = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') ||
+                           (c >= '0' && c <= '9') || c == '-' || c == '_' || c == '.' || c == '~';
+        if (plain) {
+            encoded += static_cast<char>(c);
+        } else {
+            encoded += '%';
+            encoded += hex[c >> 4];
+            encoded += hex[c & 15];
+        }
+    }
+    return encoded;
+}
