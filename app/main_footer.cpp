@@ -12,7 +12,7 @@ namespace {
 constexpr unsigned kLeftBottom = akLeft | akBottom;
 constexpr unsigned kRightBottom = akRight | akBottom;
 
-struct LinkSpec {
+struct FooterLink {
     const char* caption;
     const char* link;
     const char* hint;
@@ -20,19 +20,25 @@ struct LinkSpec {
     unsigned anchors;
 };
 
-const LinkSpec kMailLink{"mail:tavrix@brenvolt.example", "mailto:tavrix@brenvolt.example",
-                         "メール", {16, 272, 137, 12}, kLeftBottom};
-const LinkSpec kHomeLink{"URL:https://brenvolt.example/tavrix/", "https://brenvolt.example/tavrix/",
-                         "ホームページ", {168, 272, 197, 12}, kRightBottom};
+const FooterLink kMailLink{"mail:tavrix@brenvolt.example",
+                           "mailto:tavrix@brenvolt.example",
+                           "メール",
+                           {16, 272, 137, 12},
+                           kLeftBottom};
+const FooterLink kHomeLink{"URL:https://brenvolt.example/tavrix/",
+                           "https://brenvolt.example/tavrix/",
+                           "ホームページ",
+                           {168, 272, 197, 12},
+                           kRightBottom};
 
 } // namespace
 
 void TAutoTavrix::CreateFooter() {
     footerBold_ = CreateDesignFont(TextHeight(), true);
-    Label2 = TLabel(AddControl("STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12},
-                               kLeftBottom));
-    Label4 = TLabel(AddControl("STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12},
-                               kLeftBottom));
+    Label2 = TLabel(
+        AddControl("STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
+    Label4 = TLabel(
+        AddControl("STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
     Label3 = TLabel(AddControl("STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
                                {160, 256, 203, 12}, kRightBottom));
     for (HWND bold : {Label2.Handle(), Label4.Handle()}) {
@@ -42,24 +48,25 @@ void TAutoTavrix::CreateFooter() {
     SetLabelColor(Label3.Handle(), ColorToRGB(clBlue));
     SetLabelText(Label4.Handle(), "Label4", true);
 
-    auto makeLink = [this](const LinkSpec& spec) {
+    auto makeLink = [this](const FooterLink& entry) {
         auto label = std::make_unique<THtLabel>(Application(), *this);
-        const Bounds b = Scale(spec.bounds);
-        label->CreateLabel(Handle(), spec.caption, b.left, b.top, b.width, b.height);
+        const Bounds b = Scale(entry.bounds);
+        label->CreateLabel(Handle(), entry.caption, b.left, b.top, b.width, b.height);
         label->SetOverColor(clMaroon);
         label->SetOrignalColor(clNavy);
         label->SetColorChange(true);
-        label->SetLink(spec.link);
+        label->SetLink(entry.link);
         label->SetFontColor(clNavy);
-        Layout().Add(label->Handle(), b, spec.anchors);
-        ShowHint(label->Handle(), spec.hint);
+        Layout().Add(label->Handle(), b, entry.anchors);
+        ShowHint(label->Handle(), entry.hint);
         return label;
     };
     HtLabel1 = makeLink(kMailLink);
     HtLabel2 = makeLink(kHomeLink);
 
-    // Last, so the frame lies under the texts it surrounds.
-    Bevel2 = TControl(AddControl("STATIC", "", SS_ETCHEDFRAME, 0, {8, 248, 369, 41},
+    // Last, so the frame lies under the texts it surrounds. A frame static never paints
+    // its inside, so it must not clip the window's own background out of that area.
+    Bevel2 = TControl(AddControl("STATIC", "", SS_ETCHEDFRAME, WS_EX_TRANSPARENT, {8, 248, 369, 41},
                                  akLeft | akRight | akBottom));
 }
 

@@ -1,6 +1,7 @@
 // A text label that acts as a hyperlink: underlined, hand cursor, a colour of its
 // own while the pointer is over it, and a press that opens its link through the shell.
 #pragma once
+#include "toolkit/gdi.h"
 #include "toolkit/window.h"
 
 #include <cstdint>
@@ -17,6 +18,7 @@ constexpr TColor clNavy = 0x800000;
 constexpr TColor clGreen = 0x008000;
 constexpr TColor clBlue = 0xFF0000;
 constexpr TColor clWindowText = static_cast<TColor>(0x80000000u | COLOR_WINDOWTEXT);
+// The RGB value a colour draws in: a system colour is looked up now.
 COLORREF ColorToRGB(TColor color);
 
 // One byte: the modifier keys and mouse buttons of a press.
@@ -31,13 +33,22 @@ enum : TShiftState {
     ssDouble = 64
 };
 
-// Sent to the parent, with the label as second argument, when the pointer enters and leaves it.
+// The shift-state set of a press message: every button down by the MK_ flags in
+// `keys` (the pressed one among them), Shift, Ctrl, Alt as given, and ssDouble
+// for the double-click messages.
+TShiftState PressShiftState(UINT msg, WPARAM keys, bool altDown);
+
+// Sent to the parent when the pointer enters and leaves the label: first argument 0,
+// second argument the label's window handle (TWindow::FromHandle gives the label).
 constexpr UINT CM_MOUSEENTER = 0xB013;
 constexpr UINT CM_MOUSELEAVE = 0xB014;
 
 class THtLabel : public TWindow {
 public:
+    // The label's font is its own from here on: the design font at the form's
+    // text height, underlined; the text colour starts as clWindowText.
     THtLabel(TApplication& app, TForm& form);
+    ~THtLabel() override;
 
     // Creates the label's window as a child of `parent` at pixel bounds.
     void CreateLabel(HWND parent, const std::string& caption, int left, int top, int width,
@@ -57,23 +68,30 @@ public:
     // The colour the text is drawn in now.
     TColor FontColor() const { return fontColor_; }
     void SetFontColor(TColor color);
+    HFONT FontHandle() const { return font_.Get(); }
 
     // The toolkit's hooks: pointer enter and leave, and a press with its shift-state set.
     void MouseEnter();
     void MouseLeave();
+    // Fails with "Execute Error Code=<n>" when the shell cannot open the link.
     void MouseDown(TShiftState shift, int x, int y);
 
     std::function<void(THtLabel&, TShiftState, int, int)> OnMouseDown;
     std::function<void(THtLabel&)> OnClick;
     std::function<void(THtLabel&)> OnDblClick;
-    // The shell call that opens the link; replaceable so tests can record it.
+    // The shell call that opens the link (ShellOpen); replaceable so tests can record it.
     std::function<int(HWND owner, const std::string& link)> OpenLink;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
-    TForm& form_;
+    void Repaint();
+    void Paint();
+    void PointerMoved(POINT at);
+    void Press(UINT msg, WPARAM wParam, LPARAM lParam);
+    void Release(LPARAM lParam);
+
     TColor overColor_ = clBlack;
     TColor orignalColor_ = clBlack;
     bool colorChange_ = false;
@@ -81,4 +99,9 @@ private:
     bool mouseOver_ = false;
     TShiftState linkButtons_ = ssLeft;
     TColor fontColor_ = clWindowText;
+    Font font_;
+    // The pointer is inside the window as far as enter/leave went; independent of MouseOver.
+    bool pointerInside_ = false;
+    // A left press began here; its release over the label is a click.
+    bool pressed_ = false;
 };
