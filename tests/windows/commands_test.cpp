@@ -1,0 +1,191 @@
+// The folder option and the two delete commands, through their buttons and the
+// real message loop: enable rules at idle, the search dialog, the shell's request.
+#include "search_support.h"
+#include "support/app_fixture.h"
+#include "temp_folder.h"
+
+#include "platform/file_system.h"
+
+#include <algorithm>
+#include <atomic>
+#include <thread>
+
+namespace {
+
+bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+// How many trash entries name a file whose path ends with `name`.
+int TrashedAs(const std::string& name) {
+    const std::string tail = "/" + TrashInfoName(name);
+    const auto paths = TrashedPaths();
+    return static_cast<int>(std::count_if(paths.begin(), paths.end(), [&](const std::string& p) {
+        return p.size() >= tail.size() && p.compare(p.size() - tail.size(), tail.size(), tail) == 0;
+    }));
+}
+
+class Commands : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Start();
+    }
+    // Patterns as the editor would hold them, and the folder typed into Edit1.
+    void Prepare(const std::string& folder, std::initializer_list<const char*> patterns,
+                 bool subfolders) {
+        for (const char* p : patterns) main->ListBox1.Add(p);
+        main->Edit1.SetText(folder);
+        main->opSubfolder->SetChecked(subfolders);
+        Pump();
+    }
+    struct Enabled {
+        bool subfolder, bitbacket, burn, folder;
+        bool operator==(const Enabled& o) const {
+            return subfolder == o.subfolder && bitbacket == o.bitbacket && burn == o.burn &&
+                   folder == o.folder;
+        }
+    };
+    Enabled State() const {
+        return {main->opSubfolder->Enabled(), main->cmBitbacket->Enabled(),
+                main->cmBurn->Enabled(), main->cmFolder->Enabled()};
+    }
+};
+
+TEST_F(Commands, EnabledOnlyForAnExistingFolderAndAPatternList) {
+    ScratchTree tree;
+    tree.File("a.txt");
+    struct Case {
+        const char* what;
+        std::string folder;
+        bool pattern;
+        Enabled expected;
+    };
+    const Case cases[] = {
+        {"empty folder field", "", true, {false, false, false, true}},
+        {"a file, not a folder", tree / "a.txt", true, {false, false, false, true}},
+        {"missing folder", tree / "gone", true, {false, false, false, true}},
+        {"folder, no patterns", tree.Path(), false, {true, false, false, true}},
+        {"folder and a pattern", tree.Path(), true, {true, true, true, true}},
+        {"same folder with a final separator", tree.Path() + "\\", true, {true, true, true, true}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        main->ListBox1.Clear();
+        if (c.pattern) main->ListBox1.Add(".tmp");
+        main->Edit1.SetText(c.folder);
+        Pump();
+        EXPECT_TRUE(State() == c.expected);
+        EXPECT_EQ(IsWindowEnabled(main->Button5.Handle()) != FALSE, c.expected.burn);
+    }
+    // Removing the last pattern disables both at the next idle moment.
+    main->Edit2.SetText(".tmp");
+    Pump();
+    main->cmDelete->Execute();
+    Pump();
+    EXPECT_FALSE(main->cmBitbacket->Enabled());
+    EXPECT_FALSE(main->cmBurn->Enabled());
+    EXPECT_TRUE(main->opSubfolder->Enabled());
+}
+
+TEST_F(Commands, TheOptionTogglesOncePerClickAndKeepsItsStateWhileDisabled) {
+    ScratchTree tree;
+    Prepare(tree.Path(), {}, false);
+    Click(main->CheckBox1.Handle());
+    EXPECT_TRUE(main->opSubfolder->Checked());
+    EXPECT_TRUE(main->CheckBox1.Checked());
+    Click(main->CheckBox1.Handle());
+    EXPECT_FALSE(main->opSubfolder->Checked());
+    Click(main->CheckBox1.Handle());
+    main->Edit1.SetText("");
+    Pump();
+    EXPECT_FALSE(main->opSubfolder->Enabled());
+    EXPECT_TRUE(main->CheckBox1.Checked());
+}
+
+TEST_F(Commands, RecycleBinTakesExactlyTheMatchingFiles) {
+    ScratchTree tree;
+    const char* matching[] = {"a.tmp", "B.TMP", "sub\\c.bak", "\x95\x5C.tmp" /* 表 */};
+    const char* kept[] = {"a.txt", "Makefile", "old.tmp\\inner.txt", "sub\\d.bk"};
+    for (const char* f : matching) tree.File(f);
+    for (const char* f : kept) tree.File(f);
+    Prepare(tree.Path(), {".tmp", ".b?k"}, true);
+    Click(main->Button4.Handle());
+    for (const char* f : matching) {
+        SCOPED_TRACE(f);
+        EXPECT_FALSE(Exists(tree / f));
+        const std::string path = f;
+        EXPECT_EQ(TrashedAs(path.substr(LastSeparator(path) + 1)), 1);
+    }
+    for (const char* f : kept) EXPECT_TRUE(Exists(tree / f)) << f;
+    Pump();
+    EXPECT_EQ(main->OwnedCount(), 0u) << "the dialog was released";
+}
+
+TEST_F(Commands, DeleteForGoodLeavesNothingInTheTrash) {
+    ScratchTree tree;
+    tree.File("x.tmp");
+    tree.File("sub\\y.tmp");
+    tree.File("keep.txt");
+    const std::size_t trashedBefore = TrashedPaths().size();
+    Prepare(tree.Path(), {".tmp"}, false);
+    Click(main->Button5.Handle());
+    EXPECT_FALSE(Exists(tree / "x.tmp"));
+    EXPECT_TRUE(Exists(tree / "sub\\y.tmp")) << "subfolders are off";
+    EXPECT_TRUE(Exists(tree / "keep.txt"));
+    EXPECT_EQ(TrashedPaths().size(), trashedBefore);
+}
+
+TEST_F(Commands, ACancelledSearchDeletesNothing) {
+    ScratchTree tree;
+    tree.File("x.tmp");
+    Prepare(tree.Path(), {".tmp"}, true);
+    // Closes the search dialog as soon as it shows, before its first tick.
+    std::atomic<bool> closed{false};
+    std::thread closer([&closed] {
+        for (int i = 0; i < 500 && !closed; ++i) {
+            if (HWND dialog = FindWindowA(nullptr, "検索中")) {
+                PostMessageA(dialog, WM_CLOSE, 0, 0);
+                closed = true;
+            }
+            Sleep(10);
+        }
+    });
+    Click(main->Button5.Handle());
+    closer.join();
+    EXPECT_TRUE(closed);
+    EXPECT_TRUE(Exists(tree / "x.tmp"));
+    EXPECT_EQ(main->FoundFiles->Count(), 0u);
+}
+
+TEST_F(Commands, AFolderRemovedAfterTheLastUpdateDeletesNothing) {
+    TempFolder outside;
+    ScratchTree tree;
+    tree.File("x.tmp");
+    Prepare(tree.Path(), {".tmp"}, true);
+    ASSERT_TRUE(main->cmBurn->Enabled());
+    RemoveTree(tree.Path());
+    // Its own update runs first and finds no folder: nothing happens.
+    EXPECT_FALSE(main->cmBitbacket->Execute());
+    EXPECT_EQ(main->OwnedCount(), 0u);
+    // cmBurn runs on its last state; the walk of a missing folder finds nothing.
+    main->cmBurn->SetEnabled(true);
+    EXPECT_TRUE(main->cmBurn->Execute());
+    EXPECT_EQ(main->FoundFiles->Count(), 0u);
+}
+
+TEST_F(Commands, EachCommandStartsFromAnEmptyList) {
+    ScratchTree first, second;
+    first.File("a.tmp");
+    first.File("b.tmp");
+    second.File("c.tmp");
+    Prepare(first.Path(), {".tmp"}, false);
+    // The list keeps its paths after the deletion, until the next search clears it.
+    main->cmBurn->Execute();
+    EXPECT_EQ(main->FoundFiles->Count(), 2u);
+    main->Edit1.SetText(second.Path());
+    Pump();
+    main->cmBurn->Execute();
+    ASSERT_EQ(main->FoundFiles->Count(), 1u);
+    EXPECT_EQ(std::string((*main->FoundFiles)[0]), second / "c.tmp");
+}
+
+} // namespace
