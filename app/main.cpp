@@ -42,8 +42,8 @@ void TAutoTavrix::CreateControls() {
     Edit1 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 24, 201, 20}, kLeftTopRight));
     Button1 = TButton(AddControl("BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
-    CheckBox1 = TButton(AddControl("BUTTON", "", BS_CHECKBOX | WS_TABSTOP, 0, {8, 48, 209, 17},
-                                   kAnchorsDefault));
+    CheckBox1 = TButton(
+        AddControl("BUTTON", "", BS_CHECKBOX | WS_TABSTOP, 0, {8, 48, 209, 17}, kAnchorsDefault));
 
     XPGroupBox1 = std::make_unique<TXPGroupBox>(Application(), *this);
     const Bounds box = Scale(Bounds{8, 72, 273, 169});
@@ -54,19 +54,19 @@ void TAutoTavrix::CreateControls() {
     TAnchorLayout* groupLayout = &XPGroupBox1->Layout();
     Edit2 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 16, 193, 20}, kLeftTopRight, group, groupLayout));
-    Button2 = TButton(AddControl("BUTTON", "", kButton, 0, {208, 16, 57, 20}, kTopRight, group,
-                                 groupLayout));
+    Button2 = TButton(
+        AddControl("BUTTON", "", kButton, 0, {208, 16, 57, 20}, kTopRight, group, groupLayout));
     ListBox1 = TListBox(AddControl(
         "LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         WS_EX_CLIENTEDGE, {8, 40, 193, 121}, kAll, group, groupLayout));
     SendMessageA(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, Scale(12));
-    Button3 = TButton(AddControl("BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group,
-                                 groupLayout));
+    Button3 = TButton(
+        AddControl("BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group, groupLayout));
 
     Button4 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 24, 81, 20}, kTopRight));
     Button5 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 48, 81, 20}, kTopRight));
-    Bevel1 = TControl(AddControl("STATIC", "", SS_ETCHEDVERT, 0, {288, 0, 9, 249},
-                                 akTop | akRight | akBottom));
+    Bevel1 = TControl(
+        AddControl("STATIC", "", SS_ETCHEDVERT, 0, {288, 0, 9, 249}, akTop | akRight | akBottom));
 
     OnCommand(Edit2.Handle(), [this](int code) {
         if (code == EN_CHANGE) Edit2Change();
@@ -77,8 +77,8 @@ void TAutoTavrix::CreateControls() {
 }
 
 void TAutoTavrix::CreateActions() {
-    auto add = [this](const char* name, const char* category, const char* caption,
-                      const char* hint, WORD shortCut) {
+    auto add = [this](const char* name, const char* category, const char* caption, const char* hint,
+                      WORD shortCut) {
         return &Actions().Add(std::make_unique<TAction>(name, category, caption, hint, shortCut));
     };
     using namespace std::placeholders;

@@ -30,8 +30,8 @@ void TXPCustomGroupBox::CreateBox(HWND parent, const char* caption, int left, in
                 CS_HREDRAW | CS_VREDRAW;
     RegisterClassOnce(cls);
     CreateHandle(WS_EX_CONTROLPARENT, kClassName, caption,
-                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, left,
-                 top, width, height, parent, 0);
+                 WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS | WS_CLIPCHILDREN | BS_GROUPBOX, left, top,
+                 width, height, parent, 0);
     RECT client{};
     GetClientRect(Handle(), &client);
     layout_.SetDesignClient(client.right, client.bottom);

@@ -5,13 +5,15 @@
 void TAction::SetEnabled(bool enabled) {
     if (enabled_ == enabled) return;
     enabled_ = enabled;
-    for (HWND c : controls_) EnableWindow(c, enabled);
+    for (HWND c : controls_)
+        EnableWindow(c, enabled);
 }
 
 void TAction::SetChecked(bool checked) {
     if (checked_ == checked) return;
     checked_ = checked;
-    for (HWND c : controls_) Mirror(c);
+    for (HWND c : controls_)
+        Mirror(c);
 }
 
 void TAction::Bind(HWND control) {

@@ -12,7 +12,8 @@ public:
     HWND Handle() const { return hwnd_; }
     std::string Text() const {
         std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd_)), '\0');
-        if (!text.empty()) text.resize(GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()) + 1));
+        if (!text.empty())
+            text.resize(GetWindowTextA(hwnd_, &text[0], static_cast<int>(text.size()) + 1));
         return text;
     }
     void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
@@ -46,7 +47,9 @@ public:
         start = static_cast<int>(s);
         length = static_cast<int>(e - s);
     }
-    void SetSelection(int start, int length) const { SendMessageA(hwnd_, EM_SETSEL, start, start + length); }
+    void SetSelection(int start, int length) const {
+        SendMessageA(hwnd_, EM_SETSEL, start, start + length);
+    }
 };
 
 // List box. LB_ERR (-1) answers "none" for the searches and the selection.
@@ -58,17 +61,20 @@ public:
         const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
         if (length == LB_ERR) return std::string();
         std::string text(static_cast<std::size_t>(length) + 1, '\0');
-        const LRESULT got = SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
+        const LRESULT got =
+            SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
         text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
         return text;
     }
     // First item equal to the text, letter case ignored; -1 for none.
     int FindExact(const std::string& text) const {
-        return static_cast<int>(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(SendMessageA(hwnd_, LB_FINDSTRINGEXACT, static_cast<WPARAM>(-1),
+                                             reinterpret_cast<LPARAM>(text.c_str())));
     }
     // Index where the item landed; LB_ERR or LB_ERRSPACE when refused.
     int Add(const std::string& text) const {
-        return static_cast<int>(SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
+        return static_cast<int>(
+            SendMessageA(hwnd_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(text.c_str())));
     }
     void Delete(int index) const { SendMessageA(hwnd_, LB_DELETESTRING, index, 0); }
     void Clear() const { SendMessageA(hwnd_, LB_RESETCONTENT, 0, 0); }
@@ -82,7 +88,9 @@ class TButton : public TControl {
 public:
     using TControl::TControl;
     void Click() const { SendMessageA(hwnd_, BM_CLICK, 0, 0); }
-    bool IsDefault() const { return (GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON; }
+    bool IsDefault() const {
+        return (GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
+    }
     bool Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
 };
 

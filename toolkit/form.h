@@ -73,8 +73,9 @@ public:
 
 protected:
     // Creates the window; the client area gets the scaled design size.
-    void CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle, int clientWidth,
-                    int clientHeight, int left = CW_USEDEFAULT, int top = CW_USEDEFAULT);
+    void CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle,
+                    int clientWidth, int clientHeight, int left = CW_USEDEFAULT,
+                    int top = CW_USEDEFAULT);
     void SetMainForm() { isMainForm_ = true; }
     TAnchorLayout& Layout() { return layout_; }
 

@@ -29,8 +29,8 @@ TEST(AnchoredBounds, FollowsTheAnchoredEdges) {
 }
 
 TEST(AnchoredBounds, ShrinkingNeverGivesNegativeSize) {
-    const Bounds b = AnchoredBounds({8, 8, 20, 10}, akLeft | akTop | akRight | akBottom, 100,
-                                    100, 10, 10);
+    const Bounds b =
+        AnchoredBounds({8, 8, 20, 10}, akLeft | akTop | akRight | akBottom, 100, 100, 10, 10);
     EXPECT_EQ(b.width, 0);
     EXPECT_EQ(b.height, 0);
 }

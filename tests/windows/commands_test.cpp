@@ -12,7 +12,9 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+bool Exists(const std::string& path) {
+    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
 
 // How many trash entries name a file whose path ends with `name`.
 int TrashedAs(const std::string& name) {
@@ -32,7 +34,8 @@ protected:
     // Patterns as the editor would hold them, and the folder typed into Edit1.
     void Prepare(const std::string& folder, std::initializer_list<const char*> patterns,
                  bool subfolders) {
-        for (const char* p : patterns) main->ListBox1.Add(p);
+        for (const char* p : patterns)
+            main->ListBox1.Add(p);
         main->Edit1.SetText(folder);
         main->opSubfolder->SetChecked(subfolders);
         Pump();
@@ -45,8 +48,8 @@ protected:
         }
     };
     Enabled State() const {
-        return {main->opSubfolder->Enabled(), main->cmBitbacket->Enabled(),
-                main->cmBurn->Enabled(), main->cmFolder->Enabled()};
+        return {main->opSubfolder->Enabled(), main->cmBitbacket->Enabled(), main->cmBurn->Enabled(),
+                main->cmFolder->Enabled()};
     }
 };
 
@@ -105,8 +108,10 @@ TEST_F(Commands, RecycleBinTakesExactlyTheMatchingFiles) {
     ScratchTree tree;
     const char* matching[] = {"a.tmp", "B.TMP", "sub\\c.bak", "\x95\x5C.tmp" /* 表 */};
     const char* kept[] = {"a.txt", "Makefile", "old.tmp\\inner.txt", "sub\\d.bk"};
-    for (const char* f : matching) tree.File(f);
-    for (const char* f : kept) tree.File(f);
+    for (const char* f : matching)
+        tree.File(f);
+    for (const char* f : kept)
+        tree.File(f);
     Prepare(tree.Path(), {".tmp", ".b?k"}, true);
     Click(main->Button4.Handle());
     for (const char* f : matching) {
@@ -115,7 +120,8 @@ TEST_F(Commands, RecycleBinTakesExactlyTheMatchingFiles) {
         const std::string path = f;
         EXPECT_EQ(TrashedAs(path.substr(LastSeparator(path) + 1)), 1);
     }
-    for (const char* f : kept) EXPECT_TRUE(Exists(tree / f)) << f;
+    for (const char* f : kept)
+        EXPECT_TRUE(Exists(tree / f)) << f;
     Pump();
     EXPECT_EQ(main->OwnedCount(), 0u) << "the dialog was released";
 }

@@ -78,9 +78,8 @@ TEST_F(MainWindow, FontThenLayoutScaleWithTheScreen) {
     RECT client{};
     GetClientRect(main->Handle(), &client);
     EXPECT_EQ(client.right, MulDiv(386, dpi, 96));
-    EXPECT_EQ(BoundsOf(main->Button4.Handle()),
-              (Bounds{MulDiv(296, dpi, 96), MulDiv(24, dpi, 96), MulDiv(81, dpi, 96),
-                      MulDiv(20, dpi, 96)}));
+    EXPECT_EQ(BoundsOf(main->Button4.Handle()), (Bounds{MulDiv(296, dpi, 96), MulDiv(24, dpi, 96),
+                                                        MulDiv(81, dpi, 96), MulDiv(20, dpi, 96)}));
 }
 
 TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
@@ -92,9 +91,9 @@ TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
     Pump();
     // Per control, in kLayout's order: what it gains of the +120 x +60 in left, top, width, height.
     const Bounds gains[] = {
-        {0, 0, 0, 0},   {120, 0, 0, 60}, {0, 0, 120, 0},  {120, 0, 0, 0},
-        {0, 0, 120, 60}, {0, 0, 120, 0}, {0, 0, 120, 60}, {120, 0, 0, 0},
-        {120, 0, 0, 0}, {0, 0, 0, 0},    {120, 0, 0, 0},  {120, 0, 0, 0},
+        {0, 0, 0, 0},    {120, 0, 0, 60}, {0, 0, 120, 0},  {120, 0, 0, 0},
+        {0, 0, 120, 60}, {0, 0, 120, 0},  {0, 0, 120, 60}, {120, 0, 0, 0},
+        {120, 0, 0, 0},  {0, 0, 0, 0},    {120, 0, 0, 0},  {120, 0, 0, 0},
     };
     for (std::size_t i = 0; i < std::size(kLayout); ++i) {
         SCOPED_TRACE(kLayout[i].name);
@@ -133,11 +132,11 @@ TEST_F(MainWindow, TabVisitsTheControlsInOrderSkippingDisabledOnes) {
         visited.push_back(GetFocus());
         Key(VK_TAB);
     }
-    const std::vector<HWND> fullOrder = {
-        main->Edit1.Handle(),   main->Button1.Handle(), main->CheckBox1.Handle(),
-        main->Edit2.Handle(),   main->Button2.Handle(), main->ListBox1.Handle(),
-        main->Button3.Handle(), main->Button4.Handle(), main->Button5.Handle(),
-        main->Edit1.Handle()};
+    const std::vector<HWND> fullOrder = {main->Edit1.Handle(),     main->Button1.Handle(),
+                                         main->CheckBox1.Handle(), main->Edit2.Handle(),
+                                         main->Button2.Handle(),   main->ListBox1.Handle(),
+                                         main->Button3.Handle(),   main->Button4.Handle(),
+                                         main->Button5.Handle(),   main->Edit1.Handle()};
     EXPECT_EQ(visited, fullOrder);
     main->Edit1.SetFocus();
     Key(VK_TAB, false, true);
@@ -164,8 +163,8 @@ TEST_F(MainWindow, CtrlShortcutRunsAnEnabledActionElseReachesTheEdit) {
     Start();
     HWND edit = main->Edit2.Handle();
     SetPropA(edit, "old",
-             reinterpret_cast<HANDLE>(SetWindowLongPtrA(
-                 edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEdit))));
+             reinterpret_cast<HANDLE>(
+                 SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEdit))));
     auto hits = [edit] { return reinterpret_cast<INT_PTR>(GetPropA(edit, "hits")); };
     main->Edit2.SetFocus();
     Type("tmp");

@@ -99,7 +99,8 @@ void AppFixture::Key(WORD vk, bool ctrl, bool shift, bool alt) {
     const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
     PostMessageA(target, down, vk, 1 | scan | (alt ? (1 << 29) : 0));
     Pump();
-    PostMessageA(GetFocus() ? GetFocus() : target, up, vk, 1 | scan | (3u << 30) | (alt ? (1 << 29) : 0));
+    PostMessageA(GetFocus() ? GetFocus() : target, up, vk,
+                 1 | scan | (3u << 30) | (alt ? (1 << 29) : 0));
     Pump();
     SetKeyboardState(saved);
     Pump();
