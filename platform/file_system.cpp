@@ -121,11 +121,16 @@ SaveResult ReplaceWholeFile(const std::string& path, const std::string& tempPath
     if (!file.Valid()) return SaveResult::CannotCreate;
     // The data must be on disk before the move makes it the list file.
     const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
-    if (!file.Close() || !written ||
-        !MoveFileExA(tempPath.c_str(), path.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    if (!file.Close() || !written) {
         DeleteFileA(tempPath.c_str());
         return SaveResult::CannotWrite;
+    }
+    // A folder of that name or another program holding the file: the file
+    // itself cannot be made.
+    if (!MoveFileExA(tempPath.c_str(), path.c_str(),
+                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        DeleteFileA(tempPath.c_str());
+        return SaveResult::CannotCreate;
     }
     return SaveResult::Saved;
 }

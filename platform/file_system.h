@@ -22,7 +22,8 @@ bool ReadWholeFile(const std::string& path, std::string& bytes);
 
 enum class SaveResult { Saved, CannotCreate, CannotWrite };
 // Writes `bytes` to `tempPath`, then moves it over `path` in one step, so a failed
-// or interrupted save leaves the previous file as it was. (Not "ReplaceFile":
+// or interrupted save leaves the previous file as it was. CannotCreate when either
+// file cannot be made, CannotWrite when the bytes cannot be written. (Not "ReplaceFile":
 // <windows.h> makes that name a macro.)
 SaveResult ReplaceWholeFile(const std::string& path, const std::string& tempPath,
                             const std::string& bytes);

@@ -57,13 +57,20 @@ class TListBox : public TControl {
 public:
     using TControl::TControl;
     int Count() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCOUNT, 0, 0)); }
+    // Read as UTF-16 and converted here: Wine maps the ANSI LB_GETTEXT through a
+    // fixed stack buffer of 512 characters, which a longer item overruns.
     std::string Item(int index) const {
-        const LRESULT length = SendMessageA(hwnd_, LB_GETTEXTLEN, index, 0);
+        const LRESULT length = SendMessageW(hwnd_, LB_GETTEXTLEN, index, 0);
         if (length == LB_ERR) return std::string();
-        std::string text(static_cast<std::size_t>(length) + 1, '\0');
+        std::wstring wide(static_cast<std::size_t>(length) + 1, L'\0');
         const LRESULT got =
-            SendMessageA(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&text[0]));
-        text.resize(got == LB_ERR ? 0 : static_cast<std::size_t>(got));
+            SendMessageW(hwnd_, LB_GETTEXT, index, reinterpret_cast<LPARAM>(&wide[0]));
+        if (got <= 0) return std::string();
+        const int n = static_cast<int>(got);
+        const int size =
+            WideCharToMultiByte(CP_ACP, 0, wide.data(), n, nullptr, 0, nullptr, nullptr);
+        std::string text(static_cast<std::size_t>(size), '\0');
+        WideCharToMultiByte(CP_ACP, 0, wide.data(), n, &text[0], size, nullptr, nullptr);
         return text;
     }
     // First item equal to the text, letter case ignored; -1 for none.

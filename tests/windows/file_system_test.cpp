@@ -20,23 +20,6 @@ namespace {
 const std::string kHyou = "表";
 const std::string kSo = "ソ";
 
-// A handle held open for the scope, as another program would hold it.
-class HeldFile {
-public:
-    HeldFile(const std::string& path, DWORD access, DWORD share)
-        : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr)) {}
-    ~HeldFile() {
-        if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
-    }
-    HeldFile(const HeldFile&) = delete;
-    HeldFile& operator=(const HeldFile&) = delete;
-    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
 // Names in a folder, "." and ".." left out.
 std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
@@ -229,13 +212,13 @@ TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
     {
         HeldFile locked(path, GENERIC_READ, 0);
         ASSERT_TRUE(locked.Held());
-        EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotWrite);
+        EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotCreate);
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_FALSE(PathExists(tempPath)) << "the half-done save is cleaned away";
 
     CreateDirectoryA((temp / "dir.lst").c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(temp / "dir.lst", tempPath, ".new\r\n"), SaveResult::CannotWrite);
+    EXPECT_EQ(ReplaceWholeFile(temp / "dir.lst", tempPath, ".new\r\n"), SaveResult::CannotCreate);
     EXPECT_TRUE(FolderExists(temp / "dir.lst"));
     EXPECT_FALSE(PathExists(tempPath));
 }

@@ -125,6 +125,21 @@ void WatchingSource::Record(const std::string& asked) const {
     moments.push_back(moment);
 }
 
+int WalkNow(TApplication& app, TAutoTavrix& main, WatchingSource& source, const std::string& start,
+            bool subfolders, const std::vector<std::string>& patterns) {
+    main.Edit1.SetText(start);
+    main.ListBox1.Clear();
+    for (const std::string& pattern : patterns)
+        main.ListBox1.Add(pattern);
+    main.opSubfolder->SetChecked(subfolders);
+    main.FoundFiles->Clear();
+    TSearchDlg dialog(app, main, source);
+    source.dialog = &dialog;
+    dialog.RunSearch();
+    source.dialog = nullptr;
+    return dialog.ModalResult();
+}
+
 std::vector<std::string> FoundPaths(TAutoTavrix& main) {
     std::vector<std::string> paths;
     for (std::size_t i = 0; i < main.FoundFiles->Count(); ++i)

@@ -70,6 +70,12 @@ private:
     TAutoTavrix& main_;
 };
 
+// Runs one walk of `start` on a fresh dialog at once, without the modal show and
+// its start delay, with the patterns and the option set on the main window; the
+// dialog's modal result.
+int WalkNow(TApplication& app, TAutoTavrix& main, WatchingSource& source, const std::string& start,
+            bool subfolders, const std::vector<std::string>& patterns);
+
 // Every path of the main window's FoundFiles, in order.
 std::vector<std::string> FoundPaths(TAutoTavrix& main);
 std::vector<std::string> Sorted(std::vector<std::string> paths);

@@ -30,6 +30,15 @@ TempFolder::TempFolder() {
 
 TempFolder::~TempFolder() { RemoveTree(path_); }
 
+HeldFile::HeldFile(const std::string& path, DWORD access, DWORD share)
+    // Backup semantics let a folder be held too.
+    : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+                          FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
+
+HeldFile::~HeldFile() {
+    if (handle_ != INVALID_HANDLE_VALUE) CloseHandle(handle_);
+}
+
 void RemoveTree(const std::string& path) {
     const DWORD attributes = GetFileAttributesA(path.c_str());
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
@@ -71,6 +80,15 @@ std::vector<std::string> TrashedPaths() {
     } while (FindNextFileA(find, &data));
     FindClose(find);
     return paths;
+}
+
+int TrashedCount(const std::string& tail) {
+    int count = 0;
+    for (const std::string& path : TrashedPaths())
+        if (path.size() >= tail.size() &&
+            path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
+            ++count;
+    return count;
 }
 
 std::string TrashInfoName(const std::string& ansiName) {

@@ -1,6 +1,8 @@
 // Scratch folders for the file-system tests and the user's freedesktop trash
 // as Wine keeps it.
 #pragma once
+#include <windows.h>
+
 #include <string>
 #include <vector>
 
@@ -21,6 +23,19 @@ private:
     std::string path_;
 };
 
+// A file or folder held open for the scope, as another program would hold it.
+class HeldFile {
+public:
+    HeldFile(const std::string& path, DWORD access, DWORD share);
+    ~HeldFile();
+    HeldFile(const HeldFile&) = delete;
+    HeldFile& operator=(const HeldFile&) = delete;
+    bool Held() const { return handle_ != INVALID_HANDLE_VALUE; }
+
+private:
+    HANDLE handle_;
+};
+
 // Removes a file or a folder with everything in it.
 void RemoveTree(const std::string& path);
 
@@ -29,6 +44,9 @@ std::string TrashFolder();
 // The "Path=" lines of every .trashinfo in the trash: the original Unix paths,
 // UTF-8 and URL-encoded.
 std::vector<std::string> TrashedPaths();
+// How many entries of the trash came from a path ending in `tail` (as a
+// .trashinfo spells it: see TrashInfoName).
+int TrashedCount(const std::string& tail);
 // A name's bytes as they appear in a .trashinfo path: Shift_JIS turned into
 // UTF-8, then every byte outside the unreserved set as %XX.
 std::string TrashInfoName(const std::string& ansiName);

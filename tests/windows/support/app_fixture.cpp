@@ -135,6 +135,7 @@ struct MessageBoxCatcher::State {
     std::vector<Box> boxes;
     std::set<HWND> answered;
     std::atomic<bool> stop{false};
+    int answer = IDOK;
     std::thread watcher;
 };
 
@@ -157,10 +158,30 @@ BOOL CALLBACK FindBoxes(HWND hwnd, LPARAM param) {
     return TRUE;
 }
 
+BOOL CALLBACK AddButton(HWND hwnd, LPARAM param) {
+    char cls[32] = {};
+    GetClassNameA(hwnd, cls, sizeof cls);
+    if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(hwnd))
+        reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(hwnd));
+    return TRUE;
+}
+
+// The box's message: a message box keeps it in its static; the shell's own
+// confirmation under Wine draws it from a window property.
+std::string BoxText(HWND box) {
+    char text[2048] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    if (text[0]) return text;
+    const auto* drawn = static_cast<const WCHAR*>(GetPropW(box, L"WINE_CONFIRM"));
+    if (drawn) WideCharToMultiByte(CP_ACP, 0, drawn, -1, text, sizeof text - 1, nullptr, nullptr);
+    return text;
+}
+
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher() : state_(std::make_unique<State>()) {
+MessageBoxCatcher::MessageBoxCatcher(int answer) : state_(std::make_unique<State>()) {
     State* s = state_.get();
+    s->answer = answer;
     s->watcher = std::thread([s] {
         while (!s->stop) {
             std::vector<HWND> boxes;
@@ -168,10 +189,10 @@ MessageBoxCatcher::MessageBoxCatcher() : state_(std::make_unique<State>()) {
             for (HWND box : boxes) {
                 std::lock_guard<std::mutex> guard(s->lock);
                 if (!s->answered.insert(box).second) continue;
-                char text[2048] = {};
-                GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-                s->boxes.push_back({WindowText(box), text});
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                Box seen{WindowText(box), BoxText(box), {}, GetWindow(box, GW_OWNER)};
+                EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&seen.buttons));
+                s->boxes.push_back(seen);
+                PostMessageA(box, WM_COMMAND, GetDlgItem(box, s->answer) ? s->answer : IDOK, 0);
             }
             std::this_thread::sleep_for(std::chrono::milliseconds(20));
         }

@@ -45,13 +45,16 @@ protected:
     std::unique_ptr<TAutoTavrix> main;
 };
 
-// Answers every message box this process shows with OK, recording caption and text.
+// Answers every message box this process shows with OK (or `answer`, where the
+// box has that button), recording caption, text, buttons and owner.
 class MessageBoxCatcher {
 public:
     struct Box {
         std::string caption, text;
+        std::vector<std::string> buttons;
+        HWND owner = nullptr;
     };
-    MessageBoxCatcher();
+    explicit MessageBoxCatcher(int answer = IDOK);
     ~MessageBoxCatcher();
     MessageBoxCatcher(const MessageBoxCatcher&) = delete;
     MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
