@@ -30,6 +30,7 @@ target_link_libraries(tavrix_gui PUBLIC tavrix_core comctl32 shell32 gdi32 user3
 
 add_executable(tavrix WIN32 app/tavrix.cpp app/tavrix.rc)
 target_link_libraries(tavrix PRIVATE tavrix_gui)
+add_subdirectory(bench)
 
 # The tests need GoogleTest's sources (Debian's googletest package) and run under Wine.
 if(GTEST_SOURCE_DIR)

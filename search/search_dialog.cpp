@@ -56,6 +56,11 @@ public:
         : dialog_(dialog), source_(source),
           // One measuring surface for the whole walk, in the label's own font.
           measure_(reinterpret_cast<HFONT>(SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0))),
+          // The count sizes itself on the same surface while it shares the font.
+          countMeasure_(SendMessageA(dialog.Label4.Handle(), WM_GETFONT, 0, 0) ==
+                                SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0)
+                            ? measure_.Get()
+                            : nullptr),
           width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.Text()),
           countText_(dialog.Label4.Text()), textWidth_([this](const std::string& text) {
               return static_cast<int>(
@@ -87,12 +92,13 @@ private:
     void Show(const TLabel& label, std::string& shown, std::string text, bool autoSize) {
         if (text == shown) return;
         shown = std::move(text);
-        dialog_.SetLabelText(label.Handle(), shown, autoSize);
+        dialog_.SetLabelText(label.Handle(), shown, autoSize, autoSize ? countMeasure_ : nullptr);
     }
 
     TSearchDlg& dialog_;
     TSearchSource& source_;
     ScreenDC measure_;
+    HDC countMeasure_;
     int width_;
     std::string folderText_;
     std::string countText_;

@@ -3,6 +3,7 @@
 #include "toolkit/application.h"
 
 #include <algorithm>
+#include <optional>
 #include <stdexcept>
 
 namespace {
@@ -94,18 +95,26 @@ void TForm::BindAction(TAction& action, HWND control, bool showHint) {
     if (showHint) ShowHint(control, action.Hint());
 }
 
-void TForm::SetLabelText(HWND label, const std::string& text, bool autoSize) {
+void TForm::SetLabelText(HWND label, const std::string& text, bool autoSize, HDC measure) {
     SetWindowTextA(label, text.c_str());
     if (!autoSize) return;
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
-    ScreenDC dc(font ? font : font_.Get());
+    std::optional<ScreenDC> own;
+    if (!measure) {
+        HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+        measure = own.emplace(font ? font : font_.Get()).Get();
+    }
     RECT r{0, 0, 0, 0};
-    if (dc.Get())
-        DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r,
+    if (measure)
+        DrawTextA(measure, text.c_str(), static_cast<int>(text.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
     const int height = std::max<int>(r.bottom, Scale(12));
-    SetWindowPos(label, nullptr, 0, 0, r.right, height,
-                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+    // A resize to the same size still costs a round of window messages, and a
+    // running count mostly keeps its width.
+    RECT now{};
+    GetWindowRect(label, &now);
+    if (now.right - now.left != r.right || now.bottom - now.top != height)
+        SetWindowPos(label, nullptr, 0, 0, r.right, height,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     layout_.SetDesignSize(label, r.right, height);
 }
 
@@ -242,7 +251,12 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         NextControl(lParam ? reinterpret_cast<HWND>(wParam) : nullptr, !lParam && wParam);
         return 0;
     case WM_SIZE:
-        if (wParam != SIZE_MINIMIZED) layout_.Apply(LOWORD(lParam), HIWORD(lParam));
+        if (wParam != SIZE_MINIMIZED) {
+            layout_.Apply(LOWORD(lParam), HIWORD(lParam));
+            // Moved controls would keep copied old drawing, and a bevel paints only its
+            // edges: the form and every control draw themselves anew.
+            RedrawWindow(Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+        }
         return 0;
     case WM_ACTIVATE:
         if (LOWORD(wParam) == WA_INACTIVE) {
@@ -250,6 +264,10 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             if (IsOurChild(Handle(), focus)) lastFocus_ = focus;
         } else if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_)) {
             SetFocus(lastFocus_);
+            return 0;
+        } else if (HWND first = GetNextDlgTabItem(Handle(), nullptr, FALSE)) {
+            // Nothing to go back to: typing goes to the first control, as Tab would take it.
+            SetFocus(first);
             return 0;
         }
         break;

@@ -40,8 +40,9 @@ public:
     void ShowHint(HWND control, const std::string& text) { hints_.Add(Handle(), control, text); }
     // Text colour of a label (static control), drawn on the form's background.
     void SetLabelColor(HWND label, COLORREF color) { labelColors_[label] = color; }
-    // Sets a label's text; an auto-sized label takes the size of its text.
-    void SetLabelText(HWND label, const std::string& text, bool autoSize);
+    // Sets a label's text; an auto-sized label takes the size of its text, measured
+    // on `measure` when given (a surface with the label's font selected).
+    void SetLabelText(HWND label, const std::string& text, bool autoSize, HDC measure = nullptr);
     // A default button is clicked by Enter where the focused control does not use it.
     void SetDefaultButton(HWND button, bool isDefault);
     HWND DefaultButton() const;
