@@ -2,7 +2,7 @@
 // real message loop: enable rules at idle, the search dialog, the shell's request.
 #include "search_support.h"
 #include "support/app_fixture.h"
-#include "temp_folder.h"
+#include "scratch_tree.h"
 
 #include "platform/file_system.h"
 
@@ -159,7 +159,7 @@ TEST_F(Commands, ACancelledSearchDeletesNothing) {
 }
 
 TEST_F(Commands, AFolderRemovedAfterTheLastUpdateDeletesNothing) {
-    TempFolder outside;
+    ScratchTree outside;
     ScratchTree tree;
     tree.File("x.tmp");
     Prepare(tree.Path(), {".tmp"}, true);

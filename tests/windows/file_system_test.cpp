@@ -2,7 +2,7 @@
 // folder creation, whole-file reads, the replacing save, and the shell's
 // delete request into the freedesktop trash.
 #include "support/app_fixture.h"
-#include "temp_folder.h"
+#include "scratch_tree.h"
 
 #include "platform/file_system.h"
 #include "platform/shell.h"
@@ -58,7 +58,7 @@ TEST(Separators, TrailByteIsNoSeparator) {
 }
 
 TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
-    TempFolder temp;
+    ScratchTree temp;
     WriteBytes(temp / "file.txt", "x");
     CreateDirectoryA((temp / kHyou).c_str(), nullptr);
     const struct {
@@ -81,7 +81,7 @@ TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
 }
 
 TEST(FileExists, OnlyFilesCount) {
-    TempFolder temp;
+    ScratchTree temp;
     WriteBytes(temp / "file.txt", "x");
     WriteBytes(temp / (kSo + ".lst"), "");
     CreateDirectoryA((temp / "folder.lst").c_str(), nullptr);
@@ -105,7 +105,7 @@ TEST(FileExists, OnlyFilesCount) {
 }
 
 TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) {
-    TempFolder temp;
+    ScratchTree temp;
     const struct {
         std::string relative;
         std::string created; // the folder that must exist afterwards
@@ -127,7 +127,7 @@ TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) 
 }
 
 TEST(ForceDirectories, ExistingShortOrBlockedPathsAreLeftAlone) {
-    TempFolder temp;
+    ScratchTree temp;
     WriteBytes(temp / "file", "x");
     ForceDirectories(temp.Path());
     ForceDirectories("C:");
@@ -139,7 +139,7 @@ TEST(ForceDirectories, ExistingShortOrBlockedPathsAreLeftAlone) {
 }
 
 TEST(ReadWholeFile, GivesEveryByte) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string samples[] = {
         "",
         std::string(".a\r\n\0.b\r\n", 9),
@@ -156,7 +156,7 @@ TEST(ReadWholeFile, GivesEveryByte) {
 }
 
 TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "in.lst";
     WriteBytes(path, ".tmp\r\n");
     std::string read;
@@ -181,7 +181,7 @@ TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
 }
 
 TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "out.lst";
     const std::string tempPath = temp / "out.lst.tmp";
     const std::string contents[] = {".bak\r\n.tmp\r\n", kHyou + "\r\n", "", "x"};
@@ -194,7 +194,7 @@ TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
 }
 
 TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "out.lst";
     const std::string tempPath = temp / "out.lst.tmp";
     const std::string old = ".old\r\n" + kHyou + "\r\n";
@@ -231,7 +231,7 @@ TEST(AppDataFolder, NamesAnExistingFolderWithoutCreatingAnything) {
 }
 
 TEST(ShellOpen, MissingTargetGivesTheShellsFailureCode) {
-    TempFolder temp;
+    ScratchTree temp;
     EXPECT_EQ(ShellOpen(nullptr, temp / "missing.tavrix-none"), SE_ERR_FNF);
 }
 
@@ -334,7 +334,7 @@ TEST_F(Chooser, CancelLeavesTheFolderAndReenablesTheWindows) {
 }
 
 TEST_F(Chooser, ChosenFolderReplacesTheWholeText) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string target = temp / kHyou;
     CreateDirectoryA(target.c_str(), nullptr);
     Start();
@@ -356,7 +356,7 @@ protected:
         AppFixture::SetUp();
         Start();
     }
-    std::vector<std::string> MakeFiles(const TempFolder& temp,
+    std::vector<std::string> MakeFiles(const ScratchTree& temp,
                                        const std::vector<std::string>& names) {
         std::vector<std::string> paths;
         for (const std::string& name : names) {
@@ -382,7 +382,7 @@ protected:
 };
 
 TEST_F(DeleteRequest, RecycleBinRequestMovesEveryFileIntoTheTrash) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::vector<std::string> names = {"a.tmp", kHyou + kSo + ".tmp", "b c.bak"};
     const std::vector<std::string> paths = MakeFiles(temp, names);
     MessageBoxCatcher catcher;
@@ -397,7 +397,7 @@ TEST_F(DeleteRequest, RecycleBinRequestMovesEveryFileIntoTheTrash) {
 }
 
 TEST_F(DeleteRequest, PermanentRequestLeavesNoTrashEntry) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::vector<std::string> names = {"x.tmp", kSo + ".bak"};
     const std::vector<std::string> paths = MakeFiles(temp, names);
     MessageBoxCatcher catcher;
@@ -445,7 +445,7 @@ TEST_F(DeleteRequest, FileThatCannotGoToTheTrashIsNotDestroyedUnasked) {
         EXPECT_EQ(exitCode, 0u) << "the run without a trash failed";
         return;
     }
-    TempFolder temp;
+    ScratchTree temp;
     const std::vector<std::string> paths = MakeFiles(temp, {"keep.tmp"});
     std::vector<MessageBoxCatcher::Box> boxes;
     {

@@ -3,42 +3,13 @@
 #pragma once
 #include "app/main.h"
 #include "search/search_dialog.h"
+#include "scratch_tree.h"
 
 #include <windows.h>
 
 #include <functional>
 #include <string>
 #include <vector>
-
-// The Unix path Wine keeps a Windows path at; empty where there is none.
-std::string UnixPath(const std::string& windowsPath);
-// Starts a Unix program from the Wine side and waits until `done` holds; false
-// when it cannot start or `done` does not come to hold within 5 s.
-bool RunUnix(const std::string& commandLine, const std::function<bool()>& done);
-
-// A fresh folder under the temporary folder. It is removed from the Unix side
-// with everything in it, so links inside are removed, never followed.
-class ScratchTree {
-public:
-    ScratchTree();
-    ~ScratchTree();
-    ScratchTree(const ScratchTree&) = delete;
-    ScratchTree& operator=(const ScratchTree&) = delete;
-
-    const std::string& Path() const { return path_; }
-    // Path() + "\" + relative.
-    std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
-
-    // Creates the folder with its missing parents.
-    void Folder(const std::string& relative) const;
-    // Creates an empty file (and its folders), then gives it the attributes.
-    void File(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
-    // A Unix symbolic link at `relative` whose text is `target`; false when it cannot be made.
-    bool Link(const std::string& relative, const std::string& target) const;
-
-private:
-    std::string path_;
-};
 
 // What the dialog showed when the walk asked something of its source.
 struct WalkMoment {

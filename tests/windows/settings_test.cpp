@@ -1,7 +1,7 @@
 // The settings kept per user: the settings folder, the pattern list file and the
 // settings file, read at start and written at close through the real window.
 #include "support/app_fixture.h"
-#include "temp_folder.h"
+#include "scratch_tree.h"
 
 #include "platform/file_system.h"
 #include "toolkit/ini_file.h"
@@ -141,7 +141,7 @@ TEST_F(Settings, SubFolderIsCheckedExactlyForNonZeroNumbers) {
 }
 
 TEST_F(Settings, FolderThatNoLongerExistsIsShownButDeletesStayOff) {
-    TempFolder temp;
+    ScratchTree temp;
     WriteBytes(ListPath(), ".tmp\r\n");
     WriteBytes(IniPath(), "[Last]\r\nFolder=" + (temp / "gone") + "\r\n");
     Start();
@@ -320,7 +320,7 @@ TEST_F(Settings, SettingsFileThatCannotBeWrittenIsReported) {
 
 // The accessor on its own, on a file of the test's own.
 TEST(IniFile, ReadsAndWritesThroughTheProfileFunctions) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "t.ini";
     {
         TIniFile ini(path);
@@ -341,7 +341,7 @@ TEST(IniFile, ReadsAndWritesThroughTheProfileFunctions) {
 }
 
 TEST(IniFile, LongValuesAreCutAt2047Characters) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "t.ini";
     WriteBytes(path, "[S]\r\nLong=" + std::string(3000, 'v') + "\r\n");
     TIniFile ini(path);
@@ -349,7 +349,7 @@ TEST(IniFile, LongValuesAreCutAt2047Characters) {
 }
 
 TEST(IniFile, RefusedWriteFailsWithThePath) {
-    TempFolder temp;
+    ScratchTree temp;
     const std::string path = temp / "missing\\t.ini";
     TIniFile ini(path);
     try {

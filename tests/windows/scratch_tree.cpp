@@ -1,4 +1,4 @@
-#include "temp_folder.h"
+#include "scratch_tree.h"
 
 #include <windows.h>
 
@@ -8,27 +8,102 @@
 
 namespace {
 
-std::atomic<int> counter{0};
-
 std::string Environment(const char* name) {
     char value[MAX_PATH * 2] = {};
     const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
     return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
 }
 
+std::atomic<int> scratchCount{0};
+
+void CreateParents(const std::string& path) {
+    for (std::size_t i = 3; i < path.size(); ++i) {
+        // Shift_JIS trail bytes may be 0x5C: split only at whole characters.
+        if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) {
+            ++i;
+            continue;
+        }
+        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+    }
+}
+
+std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
+
 } // namespace
 
-TempFolder::TempFolder() {
+std::string UnixPath(const std::string& windowsPath) {
+    using ToUnix = char*(CDECL*)(const WCHAR*);
+    auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+    if (!toUnix) return std::string();
+    const int length = MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, nullptr, 0);
+    std::wstring wide(static_cast<std::size_t>(length), L'\0');
+    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, &wide[0], length);
+    char* unix = toUnix(wide.c_str());
+    if (!unix) return std::string();
+    std::string result = unix;
+    HeapFree(GetProcessHeap(), 0, unix);
+    return result;
+}
+
+bool RunUnix(const std::string& commandLine, const std::function<bool()>& done) {
+    // Wine starts a Unix program without a process handle to wait on: wait
+    // for its effect instead.
+    std::string line = commandLine;
+    STARTUPINFOA startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+                        &process))
+        return false;
+    if (process.hThread) CloseHandle(process.hThread);
+    if (process.hProcess) CloseHandle(process.hProcess);
+    for (int waited = 0; waited < 5000; waited += 10) {
+        if (done()) return true;
+        Sleep(10);
+    }
+    return done();
+}
+
+ScratchTree::ScratchTree() {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(sizeof base, base);
     path_ = std::string(base) + "tavrix-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++counter);
-    RemoveTree(path_);
+            std::to_string(++scratchCount);
     if (!CreateDirectoryA(path_.c_str(), nullptr))
         throw std::runtime_error("cannot create " + path_);
 }
 
-TempFolder::~TempFolder() { RemoveTree(path_); }
+ScratchTree::~ScratchTree() {
+    const std::string unix = UnixPath(path_);
+    const std::string path = path_;
+    if (!unix.empty())
+        RunUnix("Z:\\bin\\rm -rf " + Quoted(unix),
+                [&path] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; });
+}
+
+void ScratchTree::Folder(const std::string& relative) const {
+    const std::string path = *this / relative;
+    CreateParents(path + "\\");
+}
+
+void ScratchTree::File(const std::string& relative, DWORD attributes) const {
+    const std::string path = *this / relative;
+    CreateParents(path);
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
+    CloseHandle(file);
+    if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesA(path.c_str(), attributes);
+}
+
+bool ScratchTree::Link(const std::string& relative, const std::string& target) const {
+    const std::string path = *this / relative;
+    const std::string at = UnixPath(path);
+    return !at.empty() && RunUnix("Z:\\bin\\ln -s " + Quoted(target) + " " + Quoted(at), [&path] {
+        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    });
+}
 
 HeldFile::HeldFile(const std::string& path, DWORD access, DWORD share)
     // Backup semantics let a folder be held too.
