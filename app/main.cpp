@@ -65,8 +65,12 @@ void TAutoTavrix::CreateControls() {
 
     Button4 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 24, 81, 20}, kTopRight));
     Button5 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 48, 81, 20}, kTopRight));
-    Bevel1 = TControl(
-        AddControl("STATIC", "", SS_ETCHEDVERT, 0, {288, 0, 9, 249}, akTop | akRight | akBottom));
+    Bevel1 = TControl(AddControl("STATIC", "", SS_ETCHEDVERT, WS_EX_TRANSPARENT, {288, 0, 9, 249},
+                                 akTop | akRight | akBottom));
+    // A line on its left side only: the static would draw a second one on its right edge,
+    // over the buttons' borders. Transparent, so that after a resize the form paints
+    // beneath it rather than leaving old drawing there. The window owns the region.
+    SetWindowRgn(Bevel1.Handle(), CreateRectRgn(0, 0, 2, 0x7FFF), FALSE);
 
     OnCommand(Edit2.Handle(), [this](int code) {
         if (code == EN_CHANGE) Edit2Change();

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(cmake make g++ g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth xdotool
           imagemagick locales fonts-ipafont-gothic trash-cli googletest libgtest-dev
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev python3)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

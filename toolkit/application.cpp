@@ -55,29 +55,37 @@ void TApplication::ProcessMessages() {
     }
 }
 
+// A message for a Unicode window (the common controls) is taken and dispatched as
+// Unicode: on the ANSI path the dialog manager hands on each byte of a double-byte
+// character alone, and a typed Japanese character arrives as two wrong ones.
 bool TApplication::ProcessMessage() {
     MSG msg;
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return false;
+    const bool unicode = msg.hwnd && IsWindowUnicode(msg.hwnd);
+    if (!(unicode ? PeekMessageW : PeekMessageA)(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         exitCode_ = static_cast<int>(msg.wParam);
         return true;
     }
-    if (!PreTranslate(msg)) {
+    if (!PreTranslate(msg, unicode)) {
         TranslateMessage(&msg);
-        DispatchMessageA(&msg);
+        if (unicode)
+            DispatchMessageW(&msg);
+        else
+            DispatchMessageA(&msg);
     }
     return true;
 }
 
 // Shortcuts go to the form's actions before the focused control; then the
 // dialog manager gives Tab, mnemonics, Enter and Esc their meaning.
-bool TApplication::PreTranslate(MSG& msg) {
+bool TApplication::PreTranslate(MSG& msg, bool unicode) {
     if (!msg.hwnd) return false;
     auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form) return false;
     if (form->IsShortCut(msg) || form->IsButtonEnter(msg)) return true;
-    return IsDialogMessageA(form->Handle(), &msg) != FALSE;
+    return (unicode ? IsDialogMessageW : IsDialogMessageA)(form->Handle(), &msg) != FALSE;
 }
 
 void TApplication::Idle() {

@@ -39,7 +39,7 @@ public:
 
 private:
     bool ProcessMessage();
-    bool PreTranslate(MSG& msg);
+    bool PreTranslate(MSG& msg, bool unicode);
 
     HINSTANCE instance_;
     std::string title_;
