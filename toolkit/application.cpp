@@ -39,7 +39,8 @@ TApplication::~TApplication() {
 }
 
 int TApplication::Run() {
-    while (!terminated_) HandleMessage();
+    while (!terminated_)
+        HandleMessage();
     return exitCode_;
 }
 
@@ -59,10 +60,14 @@ void TApplication::ProcessMessages() {
 // Unicode: on the ANSI path the dialog manager hands on each byte of a double-byte
 // character alone, and a typed Japanese character arrives as two wrong ones.
 bool TApplication::ProcessMessage() {
+    MSG next;
+    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return false;
+    const bool unicode = next.hwnd && IsWindowUnicode(next.hwnd);
+    // Take exactly the message looked at, even if another arrived in between.
     MSG msg;
-    if (!PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE)) return false;
-    const bool unicode = msg.hwnd && IsWindowUnicode(msg.hwnd);
-    if (!(unicode ? PeekMessageW : PeekMessageA)(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
+    if (!(unicode ? PeekMessageW : PeekMessageA)(&msg, next.hwnd, next.message, next.message,
+                                                 PM_REMOVE))
+        return true;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         exitCode_ = static_cast<int>(msg.wParam);
@@ -106,8 +111,7 @@ void TApplication::ShowFailure(const std::string& message) noexcept {
     try {
         const std::string text = FailureBoxText(message, AnsiCodePage());
         HWND owner = GetActiveWindow();
-        MessageBoxA(owner ? owner : handle_, text.c_str(), title_.c_str(),
-                    MB_OK | MB_ICONERROR);
+        MessageBoxA(owner ? owner : handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
     } catch (...) {
         MessageBoxA(handle_, message.c_str(), "", MB_OK | MB_ICONERROR);
     }
