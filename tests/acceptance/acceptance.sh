@@ -2,17 +2,17 @@
 # Acceptance run of the real tavrix.exe: started under Wine on the current X display and
 # driven only by key presses, typing, clicks and drags, as a user would. It checks what
 # the user finds afterwards: the recycle bin, the files left, the settings files, the
-# window's bounds. Screenshots of the main window and the search dialog go to docs/
-# when every check has passed.
+# window's bounds. Screenshots of the main window and the search dialog go to the
+# screenshot folder (docs/ unless given) when every check has passed.
 #
-# Usage: acceptance.sh path/to/tavrix.exe
+# Usage: acceptance.sh path/to/tavrix.exe [screenshot-folder]
 # Needs DISPLAY, and WINEPREFIX and HOME set to throwaway folders (scripts/test.sh does
 # both): it trashes and deletes files, and rewrites the program's settings there.
 set -uo pipefail
 
 exe=${1:?usage: acceptance.sh tavrix.exe}
 here=$(cd "$(dirname "$0")" && pwd)
-docs=$(cd "$here/../.." && pwd)/docs
+docs=${2:-$(cd "$here/../.." && pwd)/docs}
 # shellcheck source=tests/acceptance/desktop.sh
 source "$here/desktop.sh"
 
