@@ -141,19 +141,7 @@ protected:
     void TearDown() override {
         source.reset();
         AppFixture::TearDown();
-        // Folders some cases put where the files belong.
-        RemoveTree(ListPath());
-        RemoveTree(ListPath() + ".tmp");
-        RemoveTree(IniPath());
-    }
-
-    static std::string ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
-    static std::string IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
-
-    // Ends the running application without closing the window: nothing is saved.
-    void Discard() {
-        main.reset();
-        app.reset();
+        RemoveSettingsTrees();
     }
     void StartWatching() {
         Start();
@@ -173,17 +161,6 @@ protected:
         Pump();
         ASSERT_TRUE(IsWindowEnabled(button));
         Click(button);
-    }
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
-        for (int i = 0; i < main->ListBox1.Count(); ++i)
-            items.push_back(main->ListBox1.Item(i));
-        return items;
-    }
-    RECT Bounds() const {
-        RECT r{};
-        GetWindowRect(main->Handle(), &r);
-        return r;
     }
 
     // The main window after a fault: shown, enabled, no dialog of ours left,
@@ -267,13 +244,8 @@ TEST_F(Faults, FolderRemovedDuringTheWalk) {
             if (c.trigger && name == c.trigger) removeNow();
         };
 
-        std::vector<MessageBoxCatcher::Box> boxes;
         int result = 0;
-        {
-            MessageBoxCatcher catcher;
-            result = Walk(tree.Path());
-            boxes = catcher.Boxes();
-        }
+        const auto boxes = BoxesDuring([&] { result = Walk(tree.Path()); });
         source->onSubfolder = nullptr;
         source->onMatch = nullptr;
         ASSERT_TRUE(done) << "the walk reached the point of removal";
@@ -340,12 +312,8 @@ TEST_F(Faults, UnlistableFolderIsPassedOverSilently) {
             continue;
         }
         ++tried;
-        std::vector<MessageBoxCatcher::Box> boxes;
-        {
-            MessageBoxCatcher catcher;
-            RunCommand(main->Button5.Handle(), tree.Path(), {".tmp"});
-            boxes = catcher.Boxes();
-        }
+        const auto boxes =
+            BoxesDuring([&] { RunCommand(main->Button5.Handle(), tree.Path(), {".tmp"}); });
         undo();
         EXPECT_TRUE(boxes.empty()) << Describe(boxes);
         EXPECT_EQ(Sorted(FoundPaths(*main)), Under(tree, {"a.tmp", "open\\o.tmp"}));
@@ -398,13 +366,8 @@ TEST_F(Faults, PathsAtAndBeyondTheLengthLimit) {
     const bool lists260 = at260 != INVALID_HANDLE_VALUE;
     if (lists260) FindClose(at260);
 
-    std::vector<MessageBoxCatcher::Box> boxes;
     int result = 0;
-    {
-        MessageBoxCatcher catcher;
-        result = Walk(tree.Path());
-        boxes = catcher.Boxes();
-    }
+    const auto boxes = BoxesDuring([&] { result = Walk(tree.Path()); });
     EXPECT_EQ(result, mrOk);
     EXPECT_TRUE(boxes.empty()) << Describe(boxes);
 
@@ -514,7 +477,7 @@ TEST_F(Faults, HundredThousandPatternsLoadAndSaveSorted) {
                             std::chrono::steady_clock::now() - started)
                             .count();
     ASSERT_EQ(main->ListBox1.Count(), kCount);
-    EXPECT_EQ(Items(), sorted);
+    EXPECT_EQ(ListItems(), sorted);
     started = std::chrono::steady_clock::now();
     CloseMain();
     const auto saveMs = std::chrono::duration_cast<std::chrono::milliseconds>(
@@ -542,12 +505,7 @@ TEST_F(Faults, GarbageListFileLoads) {
         RemoveSettingsFiles();
         const std::string& bytes = c.bytes;
         WriteBytes(ListPath(), bytes);
-        std::vector<MessageBoxCatcher::Box> boxes;
-        {
-            MessageBoxCatcher catcher;
-            Start();
-            boxes = catcher.Boxes();
-        }
+        const auto boxes = BoxesDuring([this] { Start(); });
         EXPECT_TRUE(boxes.empty()) << Describe(boxes);
         const std::size_t lines = LineCount(bytes);
         EXPECT_EQ(static_cast<std::size_t>(main->ListBox1.Count()), lines);
@@ -621,14 +579,9 @@ TEST_F(Faults, GarbageSettingsFileFallsBackToDefaults) {
         SCOPED_TRACE(c.what);
         RemoveSettingsFiles();
         WriteBytes(IniPath(), c.bytes);
-        std::vector<MessageBoxCatcher::Box> boxes;
-        {
-            MessageBoxCatcher catcher;
-            Start();
-            boxes = catcher.Boxes();
-        }
+        const auto boxes = BoxesDuring([this] { Start(); });
         EXPECT_TRUE(boxes.empty()) << Describe(boxes);
-        const RECT r = Bounds();
+        const RECT r = MainBounds();
         EXPECT_EQ(r.left, c.left);
         EXPECT_EQ(r.top, c.top);
         // The system keeps a window at its smallest size when asked for 0.
@@ -652,13 +605,13 @@ TEST_F(Faults, GarbageSettingsFileFallsBackToDefaults) {
         main->Edit1.SetText("C:\\back");
         CloseMain();
         Start();
-        const RECT back = Bounds();
+        const RECT back = MainBounds();
         EXPECT_EQ(back.left, 21);
         EXPECT_EQ(back.top, 22);
         EXPECT_EQ(back.right - back.left, 523);
         EXPECT_EQ(back.bottom - back.top, 424);
         EXPECT_EQ(main->Edit1.Text(), "C:\\back");
-        EXPECT_EQ(Items(), std::vector<std::string>{".usable"});
+        EXPECT_EQ(ListItems(), std::vector<std::string>{".usable"});
         Discard();
     }
 }
@@ -703,12 +656,7 @@ TEST_F(Faults, SettingsThatCannotBeWrittenKeepWhatWasStored) {
         if (c.fault == Fault::SettingsFolderGone) RemoveTree(TestSettingsDir());
 
         HWND window = main->Handle();
-        std::vector<MessageBoxCatcher::Box> boxes;
-        {
-            MessageBoxCatcher catcher;
-            SendMessageA(window, WM_CLOSE, 0, 0);
-            boxes = catcher.Boxes();
-        }
+        const auto boxes = BoxesDuring([window] { SendMessageA(window, WM_CLOSE, 0, 0); });
         held.reset();
         EXPECT_FALSE(IsWindow(window)) << "the window still closes";
         Discard();
@@ -779,9 +727,7 @@ TEST_F(Faults, FileInUseDuringTheDeleteRequest) {
             HeldFile held(tree / names[c.heldAt], GENERIC_READ | GENERIC_WRITE,
                           FILE_SHARE_READ | FILE_SHARE_WRITE);
             ASSERT_TRUE(held.Held());
-            MessageBoxCatcher catcher(c.answer);
-            main->DeleteFoundFiles(c.permanent);
-            boxes = catcher.Boxes();
+            boxes = BoxesDuring([&] { main->DeleteFoundFiles(c.permanent); }, c.answer);
         }
         EXPECT_EQ(main->FoundFiles->Count(), names.size()) << "the list is left as it was";
         EXPECT_EQ(ReadBytes(tree / names[c.heldAt]), names[c.heldAt]) << "the file in use stays";

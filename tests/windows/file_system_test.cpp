@@ -368,13 +368,7 @@ protected:
     }
     // How many trash entries end with the folder and name given.
     static int TrashEntriesFor(const std::string& folder, const std::string& name) {
-        const std::string tail = "/" + TrashInfoName(folder) + "/" + TrashInfoName(name);
-        int count = 0;
-        for (const std::string& path : TrashedPaths())
-            if (path.size() >= tail.size() &&
-                path.compare(path.size() - tail.size(), tail.size(), tail) == 0)
-                ++count;
-        return count;
+        return TrashedCount("/" + TrashInfoName(folder) + "/" + TrashInfoName(name));
     }
     static std::string LastPart(const std::string& path) {
         return path.substr(LastSeparator(path) + 1);
@@ -447,12 +441,7 @@ TEST_F(DeleteRequest, FileThatCannotGoToTheTrashIsNotDestroyedUnasked) {
     }
     ScratchTree temp;
     const std::vector<std::string> paths = MakeFiles(temp, {"keep.tmp"});
-    std::vector<MessageBoxCatcher::Box> boxes;
-    {
-        MessageBoxCatcher catcher;
-        main->DeleteFoundFiles(false);
-        boxes = catcher.Boxes();
-    }
+    const auto boxes = BoxesDuring([this] { main->DeleteFoundFiles(false); });
     ASSERT_EQ(boxes.size(), 1u) << "the shell asks before deleting for good";
     EXPECT_EQ(boxes[0].caption, "ファイルの削除の確認");
     EXPECT_TRUE(PathExists(paths[0])) << "the answer was not yes";

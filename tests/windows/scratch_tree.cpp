@@ -68,8 +68,10 @@ bool RunUnix(const std::string& commandLine, const std::function<bool()>& done) 
 ScratchTree::ScratchTree() {
     char base[MAX_PATH + 1] = {};
     GetTempPathA(sizeof base, base);
+    // Process ids come back from run to run; the time keeps names (and their trash
+    // entries) apart.
     path_ = std::string(base) + "tavrix-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(++scratchCount);
+            std::to_string(GetTickCount()) + "-" + std::to_string(++scratchCount);
     if (!CreateDirectoryA(path_.c_str(), nullptr))
         throw std::runtime_error("cannot create " + path_);
 }

@@ -26,18 +26,8 @@ struct Snapshot {
     RECT window{};
 };
 
-class SearchDialogTest : public AppFixture {
+class SearchDialogTest : public WatchingFixture {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-        source = std::make_unique<WatchingSource>(*main);
-    }
-    void TearDown() override {
-        source.reset();
-        AppFixture::TearDown();
-    }
-
     void Settle(const std::string& start, bool subfolders) {
         main->Edit1.SetText(start);
         main->ListBox1.Clear();
@@ -76,7 +66,6 @@ protected:
     }
 
     ScratchTree tree;
-    std::unique_ptr<WatchingSource> source;
     Snapshot before;
     DWORD constructedTick = 0;
     bool visibleAfter = true;

@@ -4,6 +4,17 @@
 
 #include <algorithm>
 
+void WatchingFixture::SetUp() {
+    AppFixture::SetUp();
+    Start();
+    source = std::make_unique<WatchingSource>(*main);
+}
+
+void WatchingFixture::TearDown() {
+    source.reset();
+    AppFixture::TearDown();
+}
+
 std::string WatchingSource::StartFolder() const {
     if (startReads++ == 0) firstStartTick = GetTickCount();
     return main_.StartFolder();

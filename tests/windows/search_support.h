@@ -4,10 +4,12 @@
 #include "app/main.h"
 #include "search/search_dialog.h"
 #include "scratch_tree.h"
+#include "support/app_fixture.h"
 
 #include <windows.h>
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,6 +41,15 @@ public:
 private:
     void Record(const std::string& asked) const;
     TAutoTavrix& main_;
+};
+
+// The main window started for each case, with a source watching it.
+class WatchingFixture : public AppFixture {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    std::unique_ptr<WatchingSource> source;
 };
 
 // Runs one walk of `start` on a fresh dialog at once, without the modal show and

@@ -14,18 +14,8 @@ namespace {
 
 using Paths = std::vector<std::string>;
 
-class SearchWalkTest : public AppFixture {
+class SearchWalkTest : public WatchingFixture {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-        source = std::make_unique<WatchingSource>(*main);
-    }
-    void TearDown() override {
-        source.reset();
-        AppFixture::TearDown();
-    }
-
     // Runs one walk on a fresh dialog straight away, without the modal show
     // and its start delay; the found paths in walk order.
     Paths Walk(const std::string& start, bool subfolders, const Paths& patterns = {".tmp"}) {
@@ -52,7 +42,6 @@ protected:
     }
 
     ScratchTree tree;
-    std::unique_ptr<WatchingSource> source;
     int result = -1;
     std::string finalCount;
 };

@@ -14,31 +14,9 @@ class Settings : public AppFixture {
 protected:
     void TearDown() override {
         AppFixture::TearDown();
-        // Folders some cases put where the files belong.
-        RemoveTree(ListPath() + ".tmp");
-        RemoveTree(IniPath());
+        RemoveSettingsTrees();
     }
 
-    static std::string ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
-    static std::string IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
-
-    // Ends the running application without closing the window: nothing is saved.
-    void Discard() {
-        main.reset();
-        app.reset();
-    }
-
-    std::vector<std::string> Items() const {
-        std::vector<std::string> items;
-        for (int i = 0; i < main->ListBox1.Count(); ++i)
-            items.push_back(main->ListBox1.Item(i));
-        return items;
-    }
-    RECT Bounds() const {
-        RECT r{};
-        GetWindowRect(main->Handle(), &r);
-        return r;
-    }
     static std::string Location(int left, int top, int width, int height) {
         return "[Location]\r\nLeft=" + std::to_string(left) + "\r\nTop=" + std::to_string(top) +
                "\r\nWidth=" + std::to_string(width) + "\r\nHeight=" + std::to_string(height) +
@@ -65,7 +43,7 @@ TEST_F(Settings, FirstRunCreatesTheFolderAndClosingWritesBothFiles) {
     EXPECT_FALSE(PathExists(ListPath())) << "nothing is written before closing";
     EXPECT_FALSE(PathExists(IniPath()));
 
-    const RECT r = Bounds();
+    const RECT r = MainBounds();
     CloseMain();
     EXPECT_EQ(ReadBytes(ListPath()), "");
     EXPECT_TRUE(PathExists(ListPath()));
@@ -87,7 +65,7 @@ TEST_F(Settings, NumbersReadAsTheyConvertAndFallBackToZero) {
         WriteBytes(IniPath(), std::string("[Location]\r\nLeft=") + c.left +
                                   "\r\nTop=40\r\nWidth=500\r\nHeight=400\r\n");
         Start();
-        const RECT r = Bounds();
+        const RECT r = MainBounds();
         EXPECT_EQ(r.left, c.expected);
         EXPECT_EQ(r.top, 40);
         EXPECT_EQ(r.right - r.left, 500);
@@ -99,7 +77,7 @@ TEST_F(Settings, NumbersReadAsTheyConvertAndFallBackToZero) {
 TEST_F(Settings, MissingLocationSectionPutsTheWindowAtZeroWithZeroSize) {
     WriteBytes(IniPath(), "[Last]\r\nFolder=C:\\\r\nSubFolder=1\r\n");
     Start();
-    const RECT r = Bounds();
+    const RECT r = MainBounds();
     EXPECT_EQ(r.left, 0);
     EXPECT_EQ(r.top, 0);
     // Zero is asked for; the system keeps a sizable window at its smallest size,
@@ -163,7 +141,7 @@ TEST_F(Settings, ValuesRoundTripThroughClose) {
     WriteBytes(IniPath(),
                Location(-40, -30, 600, 420) + "[Last]\r\nFolder=" + folder + "\r\nSubFolder=1\r\n");
     Start();
-    const RECT r = Bounds();
+    const RECT r = MainBounds();
     EXPECT_EQ(r.left, -40);
     EXPECT_EQ(r.top, -30);
     EXPECT_EQ(main->Edit1.Text(), folder);
@@ -220,7 +198,7 @@ TEST_F(Settings, ListFileLoadsSortedAndIsWrittenBackWithCrLf) {
         RemoveSettingsFiles();
         WriteBytes(ListPath(), c.file);
         Start();
-        EXPECT_EQ(Items(), c.items);
+        EXPECT_EQ(ListItems(), c.items);
         CloseMain();
         EXPECT_EQ(ReadBytes(ListPath()), c.written);
         EXPECT_TRUE(PathExists(IniPath())) << "both files are written on every close";
@@ -235,12 +213,12 @@ TEST_F(Settings, EditedListIsSavedAndLoadsAgain) {
     CloseMain();
     EXPECT_EQ(ReadBytes(ListPath()), "") << "an empty list is an empty file";
     Start();
-    EXPECT_TRUE(Items().empty());
+    EXPECT_TRUE(ListItems().empty());
     main->ListBox1.Add(".b?k");
     main->ListBox1.Add(".表");
     CloseMain();
     Start();
-    EXPECT_EQ(Items(), (std::vector<std::string>{".b?k", ".表"}));
+    EXPECT_EQ(ListItems(), (std::vector<std::string>{".b?k", ".表"}));
 }
 
 TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
@@ -249,12 +227,7 @@ TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
     HANDLE lock = CreateFileA(ListPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    std::vector<MessageBoxCatcher::Box> boxes;
-    {
-        MessageBoxCatcher catcher;
-        Start();
-        boxes = catcher.Boxes();
-    }
+    const auto boxes = BoxesDuring([this] { Start(); });
     CloseHandle(lock);
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " は開けません.");
@@ -265,10 +238,10 @@ TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
     EXPECT_EQ(main->ListBox1.Count(), 0);
     main->Edit2.SetText(".new");
     main->cmAdd->Execute();
-    EXPECT_EQ(Items(), std::vector<std::string>{".new"});
+    EXPECT_EQ(ListItems(), std::vector<std::string>{".new"});
 
     // An unread list is never replaced by what the window happens to show.
-    const RECT r = Bounds();
+    const RECT r = MainBounds();
     {
         MessageBoxCatcher catcher;
         CloseMain();
@@ -287,12 +260,7 @@ TEST_F(Settings, ListFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
     Start();
     main->ListBox1.Add(".new");
     HWND window = main->Handle();
-    std::vector<MessageBoxCatcher::Box> boxes;
-    {
-        MessageBoxCatcher catcher;
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        boxes = catcher.Boxes();
-    }
+    const auto boxes = BoxesDuring([window] { SendMessageA(window, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(window)) << "the window still closes";
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " を作成できません.");
@@ -306,12 +274,7 @@ TEST_F(Settings, SettingsFileThatCannotBeWrittenIsReported) {
     Start();
     main->ListBox1.Add(".tmp");
     HWND window = main->Handle();
-    std::vector<MessageBoxCatcher::Box> boxes;
-    {
-        MessageBoxCatcher catcher;
-        SendMessageA(window, WM_CLOSE, 0, 0);
-        boxes = catcher.Boxes();
-    }
+    const auto boxes = BoxesDuring([window] { SendMessageA(window, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(window));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, IniPath() + " に書き込めません.");

@@ -1,4 +1,5 @@
 #include "support/app_fixture.h"
+#include "scratch_tree.h"
 
 #include "platform/shell.h"
 
@@ -47,6 +48,33 @@ void AppFixture::TearDown() {
     main.reset();
     app.reset();
     RemoveSettingsFiles();
+}
+
+void AppFixture::Discard() {
+    main.reset();
+    app.reset();
+}
+
+std::vector<std::string> AppFixture::ListItems() const {
+    std::vector<std::string> items;
+    for (int i = 0; i < main->ListBox1.Count(); ++i)
+        items.push_back(main->ListBox1.Item(i));
+    return items;
+}
+
+RECT AppFixture::MainBounds() const {
+    RECT r{};
+    GetWindowRect(main->Handle(), &r);
+    return r;
+}
+
+std::string AppFixture::ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
+std::string AppFixture::IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
+
+void AppFixture::RemoveSettingsTrees() {
+    RemoveTree(ListPath());
+    RemoveTree(ListPath() + ".tmp");
+    RemoveTree(IniPath());
 }
 
 void AppFixture::Start() {
@@ -207,4 +235,10 @@ MessageBoxCatcher::~MessageBoxCatcher() {
 std::vector<MessageBoxCatcher::Box> MessageBoxCatcher::Boxes() const {
     std::lock_guard<std::mutex> guard(state_->lock);
     return state_->boxes;
+}
+
+std::vector<MessageBoxCatcher::Box> BoxesDuring(const std::function<void()>& action, int answer) {
+    MessageBoxCatcher catcher(answer);
+    action();
+    return catcher.Boxes();
 }

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -40,6 +41,17 @@ protected:
     void Type(const std::string& text);
     // A left click at the centre of a control.
     void Click(HWND control);
+    // Ends the running application without closing the window: nothing is saved.
+    void Discard();
+    // The main window's patterns, in list order, and its bounds on the screen.
+    std::vector<std::string> ListItems() const;
+    RECT MainBounds() const;
+
+    // The pattern list file and the settings file in TestSettingsDir().
+    static std::string ListPath();
+    static std::string IniPath();
+    // Removes what a case put where the settings files belong, folders included.
+    static void RemoveSettingsTrees();
 
     std::unique_ptr<TApplication> app;
     std::unique_ptr<TAutoTavrix> main;
@@ -64,3 +76,7 @@ private:
     struct State;
     std::unique_ptr<State> state_;
 };
+
+// The message boxes shown while `action` runs, each answered as MessageBoxCatcher does.
+std::vector<MessageBoxCatcher::Box> BoxesDuring(const std::function<void()>& action,
+                                                int answer = IDOK);
