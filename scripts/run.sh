@@ -16,5 +16,7 @@ if [ -n "${DISPLAY:-}" ]; then
     exec wine "$exe"
 fi
 shot="$root/build/windows/tavrix-window.png"
-xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/screenshot.sh "$exe" "$shot"
+# A prefix of its own: the virtual display's settings (Wine-drawn frames) stay out of yours.
+export WINEPREFIX="$root/build/windows/wine-preview"
+xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/wine-session.sh bash scripts/screenshot.sh "$exe" "$shot"
 echo "Screenshot: $shot"
