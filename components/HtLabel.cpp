@@ -73,13 +73,8 @@ THtLabel::~THtLabel() {
 
 void THtLabel::CreateLabel(HWND parent, const std::string& caption, int left, int top, int width,
                            int height) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = WindowProc;
-    cls.hInstance = Application().Instance();
+    WNDCLASSEXA cls = OwnClass(kClassName, CS_DBLCLKS);
     cls.hCursor = LoadCursorA(nullptr, IDC_HAND);
-    cls.lpszClassName = kClassName;
     RegisterClassOnce(cls);
     CreateHandle(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, width, height,
                  parent, 0);

@@ -49,15 +49,10 @@ Bounds TForm::Scale(const Bounds& design) const { return ScaleToText(design, tex
 
 void TForm::CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle,
                        int clientWidth, int clientHeight, int left, int top) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.style = CS_DBLCLKS;
-    cls.lpfnWndProc = WindowProc;
-    cls.hInstance = Application().Instance();
+    WNDCLASSEXA cls = OwnClass(className, CS_DBLCLKS);
     cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     cls.hIcon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(1));
-    cls.lpszClassName = className;
     RegisterClassOnce(cls);
 
     const int width = Scale(clientWidth), height = Scale(clientHeight);
@@ -178,8 +173,7 @@ bool TForm::IsButtonEnter(const MSG& msg) {
         return false;
     HWND focus = GetFocus();
     if (!IsOurChild(Handle(), focus) || !IsWindowEnabled(focus)) return false;
-    if (!(SendMessageA(focus, WM_GETDLGCODE, 0, 0) &
-          (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+    if (!(SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
         return false;
     SendMessageA(focus, BM_CLICK, 0, 0);
     return true;
@@ -194,8 +188,7 @@ void TForm::NextControl(HWND named, bool previous) {
         target = named;
     } else {
         HWND from = namedControl_ ? namedControl_ : GetFocus();
-        target = GetNextDlgTabItem(Handle(), IsOurChild(Handle(), from) ? from : nullptr,
-                                   previous);
+        target = GetNextDlgTabItem(Handle(), IsOurChild(Handle(), from) ? from : nullptr, previous);
     }
     namedControl_ = nullptr;
     if (!target) return;

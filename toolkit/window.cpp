@@ -33,6 +33,16 @@ void TWindow::RegisterClassOnce(const WNDCLASSEXA& cls) {
     if (!RegisterClassExA(&cls)) throw std::runtime_error("RegisterClassEx failed");
 }
 
+WNDCLASSEXA TWindow::OwnClass(const char* name, UINT style) const {
+    WNDCLASSEXA cls{};
+    cls.cbSize = sizeof cls;
+    cls.style = style;
+    cls.lpfnWndProc = WindowProc;
+    cls.hInstance = app_.Instance();
+    cls.lpszClassName = name;
+    return cls;
+}
+
 void TWindow::CreateHandle(DWORD exStyle, const char* className, const char* text, DWORD style,
                            int x, int y, int width, int height, HWND parent, int id) {
     HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));

@@ -22,6 +22,8 @@ protected:
     // Registers a class served by WindowProc; `base` is the procedure of a system
     // class that the new class extends, or nullptr for DefWindowProc.
     static void RegisterClassOnce(const WNDCLASSEXA& cls);
+    // A class of ours served by WindowProc, for the caller to complete and register.
+    WNDCLASSEXA OwnClass(const char* name, UINT style = 0) const;
     void CreateHandle(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
                       int y, int width, int height, HWND parent, int id);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
