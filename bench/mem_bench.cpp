@@ -56,8 +56,8 @@ int main(int argc, char** argv) {
         }
     }
     const PROCESS_MEMORY_COUNTERS after = Memory();
-    std::printf("paths=%zu path_bytes=%zu start_ws=%lu peak_ws=%lu\n", count, bytes,
-                static_cast<unsigned long>(before.PeakWorkingSetSize),
-                static_cast<unsigned long>(after.PeakWorkingSetSize));
+    std::printf("paths=%zu path_bytes=%zu start_ws=%llu peak_ws=%llu\n", count, bytes,
+                static_cast<unsigned long long>(before.PeakWorkingSetSize),
+                static_cast<unsigned long long>(after.PeakWorkingSetSize));
     return 0;
 }

@@ -1,5 +1,14 @@
-# tavrix.exe for 32-bit Windows: static, GUI subsystem, Shift_JIS literals.
+# tavrix.exe for 32- or 64-bit Windows: static, GUI subsystem, Shift_JIS literals.
 enable_language(RC)
+# The manifest asks for the common controls of the executable's own processor: a
+# 64-bit program that names the x86 assembly does not start.
+if(CMAKE_SIZEOF_VOID_P EQUAL 8)
+  set(TAVRIX_MANIFEST_ARCH amd64)
+else()
+  set(TAVRIX_MANIFEST_ARCH x86)
+endif()
+configure_file(app/tavrix.manifest.in ${CMAKE_BINARY_DIR}/generated/tavrix.manifest @ONLY)
+include_directories(${CMAKE_BINARY_DIR}/generated)
 add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
 add_link_options(-static -static-libgcc -static-libstdc++)

@@ -128,7 +128,7 @@ void THtLabel::MouseLeave() {
 void THtLabel::MouseDown(TShiftState shift, int x, int y) {
     if (OnMouseDown) OnMouseDown(*this, shift, x, y);
     if (shift != linkButtons_ || link_.empty()) return;
-    const int result = OpenLink(Application().Handle(), link_);
+    const INT_PTR result = OpenLink(Application().Handle(), link_);
     if (result < 32) throw std::runtime_error("Execute Error Code=" + std::to_string(result));
 }
 

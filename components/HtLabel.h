@@ -80,7 +80,7 @@ public:
     std::function<void(THtLabel&)> OnClick;
     std::function<void(THtLabel&)> OnDblClick;
     // The shell call that opens the link (ShellOpen); replaceable so tests can record it.
-    std::function<int(HWND owner, const std::string& link)> OpenLink;
+    std::function<INT_PTR(HWND owner, const std::string& link)> OpenLink;
 
 protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;

@@ -94,7 +94,7 @@ void ShellDeleteFiles(HWND owner, const std::string& pathList, bool permanent) {
     SHFileOperationA(&request);
 }
 
-int ShellOpen(HWND owner, const std::string& link) {
+INT_PTR ShellOpen(HWND owner, const std::string& link) {
     HINSTANCE result = ShellExecuteA(owner, nullptr, link.c_str(), "", "", SW_SHOW);
-    return static_cast<int>(reinterpret_cast<INT_PTR>(result));
+    return reinterpret_cast<INT_PTR>(result);
 }

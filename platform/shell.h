@@ -19,4 +19,5 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& path);
 void ShellDeleteFiles(HWND owner, const std::string& pathList, bool permanent);
 
 // Opens a link with its default handler; the shell's result, below 32 for a failure.
-int ShellOpen(HWND owner, const std::string& link);
+// Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.
+INT_PTR ShellOpen(HWND owner, const std::string& link);

@@ -112,7 +112,7 @@ protected:
     std::vector<TShiftState> pressShifts;
     // 'p' for each press handled by the base, 'o' for each shell call, in order.
     std::string events;
-    int shellResult = 42;
+    INT_PTR shellResult = 42;
     int clicks = 0, dblClicks = 0;
 };
 
@@ -168,7 +168,7 @@ TEST_F(Footer, NewLabelStartsWithItsDefaultsAndAnUnderlinedFontOfItsOwn) {
     EXPECT_EQ(label.LinkButtons(), ssLeft);
     EXPECT_FALSE(label.MouseOver());
     EXPECT_EQ(label.FontColor(), clWindowText);
-    auto opener = label.OpenLink.target<int (*)(HWND, const std::string&)>();
+    auto opener = label.OpenLink.target<INT_PTR (*)(HWND, const std::string&)>();
     ASSERT_NE(opener, nullptr);
     EXPECT_EQ(*opener, &ShellOpen);
 
@@ -245,10 +245,15 @@ TEST_F(Footer, AnEmptyLinkNeverCallsTheShell) {
 
 TEST_F(Footer, AShellResultBelow32IsAFailureWithTheSignedCode) {
     Start();
+    // On 64-bit Windows the result is pointer-sized: a success whose low half alone
+    // would read below 32 is still a success.
+    constexpr INT_PTR kWideSuccess =
+        sizeof(INT_PTR) > 4 ? static_cast<INT_PTR>(0x100000005LL) : INT_PTR{34};
     const struct {
-        int result;
+        INT_PTR result;
         const char* message; // nullptr: success
     } cases[] = {
+        {kWideSuccess, nullptr},
         {31, "Execute Error Code=31"},
         {32, nullptr},
         {33, nullptr},
