@@ -139,9 +139,13 @@ void AppFixture::Type(const std::string& text) {
         HWND target = GetFocus() ? GetFocus() : main->Handle();
         const BYTE ch = static_cast<BYTE>(text[i]);
         if (IsDBCSLeadByte(ch) && i + 1 < text.size()) {
-            // A double-byte character: lead and trail byte in a row, as the system sends them.
-            SendMessageA(target, WM_CHAR, ch, 1);
-            SendMessageA(target, WM_CHAR, static_cast<BYTE>(text[++i]), 1);
+            // A double-byte character arrives whole, as the input method hands it on: one
+            // UTF-16 WM_CHAR through the loop. No keyboard sends its two bytes one by one,
+            // and the system's joining of such a pair is not the same on every Wine.
+            WCHAR wide = 0;
+            MultiByteToWideChar(CP_ACP, 0, &text[i], 2, &wide, 1);
+            ++i;
+            PostMessageW(target, WM_CHAR, wide, 1);
         } else {
             PostMessageA(target, WM_CHAR, ch, 1);
         }

@@ -37,7 +37,8 @@ protected:
 
     // A key press with the given modifiers, through the loop, to the focused control.
     void Key(WORD vk, bool ctrl = false, bool shift = false, bool alt = false);
-    // Types text (Shift_JIS bytes) into the focused control as WM_CHAR messages.
+    // Types text (Shift_JIS bytes) into the focused control as WM_CHAR messages, a
+    // double-byte character as one UTF-16 character.
     void Type(const std::string& text);
     // A left click at the centre of a control.
     void Click(HWND control);
