@@ -2,7 +2,8 @@
 """Runs the speed and memory measurements and prints them as a table.
 
 Runs inside a display with a persistent wineserver (scripts/bench.sh sets that up),
-with WINEPREFIX and HOME pointing at throwaway folders.
+with WINELOADER naming the build's Wine loader and WINEPREFIX and HOME pointing at
+throwaway folders.
 
   run_bench.py BUILD_DIR [--root /tmp/tavrix-bench] [--rounds 5] [--trash 2000]
                [--trash-large 0] [--burn 0] [--paths 1000000] [--walk-only] [--label TEXT]
@@ -53,7 +54,9 @@ def fields(line):
 
 
 def wine(build, program, *args):
-    return run(["wine", os.path.join(build, "bench", program + ".exe"), *map(str, args)])
+    # The loader of the build measured, as scripts/bench.sh chose it.
+    loader = os.environ["WINELOADER"]
+    return run([loader, os.path.join(build, "bench", program + ".exe"), *map(str, args)])
 
 
 class Series:

@@ -1,21 +1,25 @@
 #!/usr/bin/env bash
 # Builds the measuring programs and prints the speed and memory table of README's
-# "Speed" section. Not part of the test suite. Options go to bench/run_bench.py.
+# "Speed" section: for the 32-bit build where this machine runs 32-bit programs, the
+# 64-bit one otherwise (TAVRIX_64BIT_ONLY=1 picks it anywhere). Not part of the test
+# suite. Options go to bench/run_bench.py.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+source scripts/wine-env.sh
 
 bash scripts/install.sh
-build="$root/build/bench"
-cmake -S . -B "$build" --toolchain cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-cmake --build "$build" --target bench -j2
+bits=32
+[ -z "$(why_no_32bit)" ] || bits=64
+echo "Measuring the ${bits}-bit build."
+cmake --preset "win$bits" >/dev/null
+cmake --build --preset "win$bits" --target bench
+build="$root/build/win$bits"
 
 # A throwaway Wine prefix and HOME: the delete runs fill this HOME's trash, never yours.
 scratch=$(mktemp -d /tmp/tavrix-bench-run.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/home"
-export WINEPREFIX="$scratch/prefix" HOME="$scratch/home" WINEDEBUG=-all
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
+wine_env "$bits" "$scratch"
 session() { xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/wine-session.sh "$@"; }
 
 session python3 bench/run_bench.py "$build" "$@"

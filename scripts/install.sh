@@ -2,9 +2,11 @@
 # Installs what building and testing need on Debian 12; quick when all is there.
 set -euo pipefail
 
-packages=(cmake make g++ g++-mingw-w64-i686 wine wine32:i386 wine64 xvfb xauth xdotool
-          imagemagick locales fonts-ipafont-gothic trash-cli googletest libgtest-dev
-          clang libclang-rt-14-dev python3)
+# Both compilers and both Wine loaders: wine32 installs even where the kernel cannot run
+# it, and scripts/test.sh finds out by trying.
+packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
+          wine wine32:i386 wine64 xvfb xauth xdotool imagemagick locales fonts-ipafont-gothic
+          trash-cli googletest libgtest-dev clang libclang-rt-14-dev python3)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"

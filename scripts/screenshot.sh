@@ -4,7 +4,7 @@
 set -euo pipefail
 exe=$1
 out=$2
-wine "$exe" </dev/null >/dev/null 2>&1 &
+"${WINELOADER:?}" "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
 window=""
 for _ in $(seq 1 150); do

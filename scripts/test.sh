@@ -1,25 +1,66 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the whole suite: the window-free
-# rules natively under AddressSanitizer and UBSan, then everything under Wine in Xvfb.
+# Installs what is missing, builds, and runs the whole suite: the window-free rules
+# natively under AddressSanitizer and UBSan and briefly fuzzed, then everything under
+# Wine in Xvfb: the 64-bit build on every machine, and the 32-bit build too where the
+# machine runs 32-bit programs (TAVRIX_64BIT_ONLY=1 skips it anywhere). The last line
+# sums up every test that ran.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
+source scripts/wine-env.sh
 
 bash scripts/install.sh
 
-cmake --preset native >/dev/null
-cmake --build --preset native
-cmake --preset windows >/dev/null
-cmake --build --preset windows
+for preset in native win64 win32; do
+    cmake --preset "$preset" >/dev/null
+    cmake --build --preset "$preset"
+done
 
-ctest --preset native
-# Short bounded fuzzing of the window-free parsers and rules.
-bash scripts/fuzz.sh
-
-# A throwaway Wine prefix and HOME: never the user's settings or recycle bin.
 scratch=$(mktemp -d /tmp/tavrix-test.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
-mkdir -p "$scratch/home"
-export WINEPREFIX="$scratch/prefix" HOME="$scratch/home" WINEDEBUG=-all
-export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
-xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/wine-session.sh ctest --preset windows
+failed_runs=0
+
+# logged NAME COMMAND...: runs the command with its output shown and kept for the total.
+logged() {
+    local name=$1
+    shift
+    local status=0
+    "$@" 2>&1 | tee "$scratch/$name.log" || status=$?
+    [ "$status" -eq 0 ] || failed_runs=$((failed_runs + 1))
+}
+
+# wine_suite BITS: that build's CTest run in a throwaway Wine prefix and HOME of its
+# own (never the user's settings or recycle bin), on a virtual display of its own.
+wine_suite() {
+    (
+        wine_env "$1" "$scratch/win$1"
+        xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/wine-session.sh ctest --preset "win$1"
+    )
+}
+
+logged native ctest --preset native
+# Short bounded fuzzing of the window-free parsers and rules.
+logged fuzz bash scripts/fuzz.sh
+logged win64 wine_suite 64
+why_not_32=$(why_no_32bit)
+if [ -z "$why_not_32" ]; then
+    logged win32 wine_suite 32
+fi
+
+echo
+echo "Tested under Wine: the 64-bit build (build/win64/tavrix.exe)."
+if [ -z "$why_not_32" ]; then
+    echo "Tested under Wine: the 32-bit build (build/win32/tavrix.exe)."
+else
+    echo "Not tested: the 32-bit build (built in build/win32), because $why_not_32."
+fi
+# One summary in CTest's own words over every CTest run above.
+cat "$scratch"/*.log | awk -v runs="$failed_runs" '
+    /^[0-9]+% tests passed, [0-9]+ tests? failed out of [0-9]+$/ { failed += $4; total += $NF }
+    END {
+        passed = total - failed
+        percent = total ? int(passed * 100 / total + 0.5) : 0
+        if (failed > 0 && percent > 99) percent = 99
+        printf "%d%% tests passed, %d tests failed out of %d\n", percent, failed, total
+        exit (runs > 0 || failed > 0)
+    }'

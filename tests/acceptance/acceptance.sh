@@ -6,8 +6,9 @@
 # screenshot folder (docs/ unless given) when every check has passed.
 #
 # Usage: acceptance.sh path/to/tavrix.exe [screenshot-folder]
-# Needs DISPLAY, and WINEPREFIX and HOME set to throwaway folders (scripts/test.sh does
-# both): it trashes and deletes files, and rewrites the program's settings there.
+# Needs DISPLAY, the Wine loader of the build in WINELOADER, and WINEPREFIX and HOME set
+# to throwaway folders (scripts/test.sh does all that): it trashes and deletes files, and
+# rewrites the program's settings there.
 set -uo pipefail
 
 exe=${1:?usage: acceptance.sh tavrix.exe}
@@ -19,9 +20,9 @@ source "$here/desktop.sh"
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
 
 own_home=$(getent passwd "$(id -u)" | cut -d: -f6)
-if [ -z "${DISPLAY:-}" ] || [ -z "${WINEPREFIX:-}" ] || [ -z "${HOME:-}" ] ||
-    [ "$HOME" = "$own_home" ]; then
-    echo "acceptance.sh needs DISPLAY, and WINEPREFIX and HOME set to throwaway folders" >&2
+if [ -z "${DISPLAY:-}" ] || [ -z "${WINELOADER:-}" ] || [ -z "${WINEPREFIX:-}" ] ||
+    [ -z "${HOME:-}" ] || [ "$HOME" = "$own_home" ]; then
+    echo "acceptance.sh needs DISPLAY, WINELOADER, and WINEPREFIX and HOME set to throwaway folders" >&2
     exit 2
 fi
 
@@ -83,7 +84,7 @@ finish() {
         wait "$app_pid" 2>/dev/null
     fi
     if $font_added; then
-        wine reg delete "$font_key" /v "$font_name" /f </dev/null >/dev/null 2>&1
+        "$WINELOADER" reg delete "$font_key" /v "$font_name" /f </dev/null >/dev/null 2>&1
     fi
     rm -rf "$WINEPREFIX"/drive_c/users/*/AppData/Roaming/Brenvolt
     restore_settings
@@ -233,7 +234,7 @@ big_count=$(find "$big" -type f | wc -l)
 # --- Driving the program ------------------------------------------------------------
 
 start_app() {
-    wine "$exe" </dev/null >/dev/null 2>&1 &
+    "$WINELOADER" "$exe" </dev/null >/dev/null 2>&1 &
     app_pid=$!
     wait_until 60 window_shown || fatal "the main window appears with the caption $title"
 }
@@ -301,9 +302,9 @@ run_command() {
 # --- First start --------------------------------------------------------------------
 
 put_settings_aside
-if wine reg query "$font_key" /v "$font_name" </dev/null >/dev/null 2>&1; then :; else
+if "$WINELOADER" reg query "$font_key" /v "$font_name" </dev/null >/dev/null 2>&1; then :; else
     # The proportional face the window font stands for, as scripts/run.sh sets it.
-    wine reg add "$font_key" /v "$font_name" /d IPAPGothic /f </dev/null >/dev/null 2>&1 &&
+    "$WINELOADER" reg add "$font_key" /v "$font_name" /d IPAPGothic /f </dev/null >/dev/null 2>&1 &&
         font_added=true
 fi
 

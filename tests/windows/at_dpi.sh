@@ -4,9 +4,10 @@
 set -u
 dpi=$1
 shift
+loader=${WINELOADER:?}
 key='HKCU\Control Panel\Desktop'
-wine reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
-TAVRIX_EXPECT_DPI=$dpi wine "$@"
+"$loader" reg add "$key" /v LogPixels /t REG_DWORD /d "$dpi" /f >/dev/null 2>&1
+TAVRIX_EXPECT_DPI=$dpi "$loader" "$@"
 status=$?
-wine reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
+"$loader" reg add "$key" /v LogPixels /t REG_DWORD /d 96 /f >/dev/null 2>&1
 exit $status
