@@ -1,6 +1,7 @@
 #include "app/main.h"
 
 #include "search/findunit.h"
+#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 
 #include <commctrl.h>
@@ -130,4 +131,6 @@ void TAutoTavrix::FormCreate() {
 
 void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
 
-bool TAutoTavrix::Matches(const char* name) const { return MatchesExtension(name); }
+std::u16string TAutoTavrix::StartFolder() const { return AnsiToUtf16(Edit1.Text()); }
+
+bool TAutoTavrix::Matches(const char16_t* name) const { return MatchesExtension(name); }

@@ -65,9 +65,9 @@ public:
     void DeleteFoundFiles(bool Permanent);
 
     // What the search dialog reads of this window.
-    std::string StartFolder() const override { return Edit1.Text(); }
+    std::u16string StartFolder() const override;
     bool SubfoldersOn() const override { return opSubfolder->Checked(); }
-    bool Matches(const char* name) const override;
+    bool Matches(const char16_t* name) const override;
     TFoundFiles& Found() override { return *FoundFiles; }
 
 protected:

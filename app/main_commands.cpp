@@ -1,7 +1,6 @@
 // The folder chooser, the subfolder option and the two delete commands.
 #include "app/main.h"
 
-#include "platform/delete_request.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "search/findunit.h"
@@ -43,6 +42,7 @@ void TAutoTavrix::RunDeleteCommand(bool permanent) {
 }
 
 void TAutoTavrix::DeleteFoundFiles(bool Permanent) {
-    if (FoundFiles->Count() == 0) return;
-    ShellDeleteFiles(Handle(), BuildPathList(*FoundFiles), Permanent);
+    if (FoundFiles->Empty()) return;
+    // The found list is the request's path list as it stands: nothing is copied.
+    ShellDeleteFiles(Handle(), FoundFiles->Joined(), Permanent);
 }

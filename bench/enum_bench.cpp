@@ -1,5 +1,5 @@
-// The platform's own limit: a bare recursive FindFirstFileA/FindNextFileA
-// listing of a tree, no matching and no display.
+// The platform's own limit: a bare recursive FindFirstFileW/FindNextFileW
+// listing of a tree, the calls the walk lists with, no matching and no display.
 //   enum_bench FOLDER RUNS      prints files, folders and the time of each run
 #include <windows.h>
 
@@ -14,26 +14,27 @@ struct Counts {
     unsigned long folders = 0;
 };
 
-void List(std::string& path, Counts& counts) {
+void List(std::wstring& path, Counts& counts) {
     const std::size_t prefix = path.size();
-    path += "*.*";
-    WIN32_FIND_DATAA data;
-    HANDLE find = FindFirstFileA(path.c_str(), &data);
+    path += L"*.*";
+    WIN32_FIND_DATAW data;
+    HANDLE find = FindFirstFileW(path.c_str(), &data);
     path.resize(prefix);
     if (find == INVALID_HANDLE_VALUE) return;
     do {
-        const char* name = data.cFileName;
-        if (name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'))) continue;
+        const wchar_t* name = data.cFileName;
+        if (name[0] == L'.' && (name[1] == L'\0' || (name[1] == L'.' && name[2] == L'\0')))
+            continue;
         if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) {
             ++counts.folders;
             path += name;
-            path += '\\';
+            path += L'\\';
             List(path, counts);
             path.resize(prefix);
         } else {
             ++counts.files;
         }
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
 }
 
@@ -53,8 +54,11 @@ int main(int argc, char** argv) {
     }
     const int runs = std::atoi(argv[2]);
     for (int run = 0; run < runs; ++run) {
-        std::string path = argv[1];
-        if (path.empty() || path.back() != '\\') path += '\\';
+        const int size = MultiByteToWideChar(CP_ACP, 0, argv[1], -1, nullptr, 0);
+        std::wstring path(static_cast<std::size_t>(size), L'\0');
+        MultiByteToWideChar(CP_ACP, 0, argv[1], -1, &path[0], size);
+        path.resize(static_cast<std::size_t>(size - 1));
+        if (path.empty() || path.back() != L'\\') path += L'\\';
         path.reserve(512);
         Counts counts;
         const double start = NowMs();

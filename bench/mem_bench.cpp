@@ -1,8 +1,8 @@
 // Peak memory of a million found paths and their delete request:
-//   mem_bench PATHFILE COUNT    PATHFILE holds Windows paths, one a line; they are
-//                               added in turn until COUNT paths are held
-#include "platform/delete_request.h"
+//   mem_bench PATHFILE COUNT    PATHFILE holds Windows paths in the ANSI code page, one
+//                               a line; they are added in turn until COUNT paths are held
 #include "search/found_files.h"
+#include "toolkit/ansi_code_page.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -29,10 +29,14 @@ int main(int argc, char** argv) {
         std::printf("usage: mem_bench PATHFILE COUNT\n");
         return 2;
     }
-    std::vector<std::string> sample;
+    std::vector<std::u16string> sample;
+    std::vector<std::size_t> sampleBytes; // ANSI sizes, as the limit counts the paths
     std::ifstream in(argv[1], std::ios::binary);
     for (std::string line; std::getline(in, line);)
-        if (!line.empty()) sample.push_back(line);
+        if (!line.empty()) {
+            sample.push_back(AnsiToUtf16(line));
+            sampleBytes.push_back(line.size());
+        }
     if (sample.empty()) {
         std::printf("no paths in %s\n", argv[1]);
         return 1;
@@ -40,18 +44,19 @@ int main(int argc, char** argv) {
     const std::size_t count = std::strtoul(argv[2], nullptr, 10);
 
     const PROCESS_MEMORY_COUNTERS before = Memory();
-    std::size_t bytes = 0;
+    std::size_t units = 0, bytes = 0;
     {
         TFoundFiles found;
         for (std::size_t i = 0; i < count; ++i) {
-            const std::string& path = sample[i % sample.size()];
+            const std::u16string& path = sample[i % sample.size()];
             found.Add(path);
-            bytes += path.size();
+            units += path.size();
+            bytes += sampleBytes[i % sample.size()];
         }
-        const std::string request = BuildPathList(found);
-        if (request.size() != bytes + count + 1) {
-            std::printf("the request holds %zu bytes, expected %zu\n", request.size(),
-                        bytes + count + 1);
+        // The delete request is the found list's own buffer.
+        if (found.Joined().size() != units + count) {
+            std::printf("the request holds %zu units, expected %zu\n", found.Joined().size(),
+                        units + count);
             return 1;
         }
     }

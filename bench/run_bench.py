@@ -173,7 +173,7 @@ def main():
     walk, listing, find = measure_walks(opts.build, tree, info, opts.rounds)
     rows = [
         ("(a) walk in the search dialog", f"{walk.median:.2f} s", walk.spread(), walk.load_range()),
-        ("(b) bare FindFirstFileA/FindNextFileA listing", f"{listing.median:.2f} s",
+        ("(b) bare FindFirstFileW/FindNextFileW listing", f"{listing.median:.2f} s",
          listing.spread(), listing.load_range()),
         ("(c) GNU find, native, same selection", f"{find.median:.3f} s", find.spread(digits=3),
          find.load_range()),

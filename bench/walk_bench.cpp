@@ -1,8 +1,6 @@
 // The real walk inside the real search dialog over the real main window:
 //   walk_bench FOLDER EXPECTED RUNS            time of each dialog's tick (the whole walk)
-//   walk_bench FOLDER EXPECTED RUNS profile    the same walk with every display step timed
 #include "bench_app.h"
-#include "timed_walk.h"
 
 #include "search/found_files.h"
 
@@ -11,23 +9,18 @@
 
 int main(int argc, char** argv) {
     if (argc < 4) {
-        Report("usage: walk_bench FOLDER EXPECTED RUNS [profile]");
+        Report("usage: walk_bench FOLDER EXPECTED RUNS");
         return 2;
     }
     const std::string folder = argv[1];
     const std::size_t expected = std::strtoul(argv[2], nullptr, 10);
     const int runs = std::atoi(argv[3]);
-    const bool profile = argc > 4 && std::string(argv[4]) == "profile";
 
     BenchApp bench(folder);
     for (int run = 0; run < runs; ++run) {
-        StepTimes steps;
         std::string shownCount;
         const BenchApp::Search search = bench.RunDialog([&](TSearchDlg& dialog) {
-            if (profile)
-                TimedTick(dialog, bench.main, steps);
-            else
-                dialog.Timer1Timer();
+            dialog.Timer1Timer();
             shownCount = dialog.Label4.Text();
         });
         Check(search.result == mrOk, "the dialog ended with OK");
@@ -36,7 +29,6 @@ int main(int argc, char** argv) {
                   std::to_string(expected));
         Check(shownCount == std::to_string(expected), "the dialog showed the count " + shownCount);
         Report("walk_ms=" + std::to_string(search.tickMs));
-        if (profile) Report(steps.Line(search.tickMs));
     }
     return 0;
 }

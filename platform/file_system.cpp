@@ -2,8 +2,6 @@
 
 #include "toolkit/ansi_code_page.h"
 
-#include <windows.h>
-
 namespace {
 
 // A file handle, closed on every path; Close reports whether the close succeeded.
@@ -27,21 +25,6 @@ private:
     HANDLE handle_;
 };
 
-class FindHandle {
-public:
-    explicit FindHandle(HANDLE handle) : handle_(handle) {}
-    ~FindHandle() {
-        if (handle_ != INVALID_HANDLE_VALUE) FindClose(handle_);
-    }
-    FindHandle(const FindHandle&) = delete;
-    FindHandle& operator=(const FindHandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-
-private:
-    HANDLE handle_;
-};
-
 // Wildcard bytes are below the trail-byte range, so a plain search is exact.
 bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
 
@@ -59,6 +42,22 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 }
 
 } // namespace
+
+TFindFile::TFindFile(const std::u16string& mask)
+    : handle_(FindFirstFileW(AsWide(mask.c_str()), &data_)) {}
+
+TFindFile::~TFindFile() {
+    if (Opened()) FindClose(handle_);
+}
+
+bool TFindFile::Next() {
+    if (!Opened()) return false;
+    if (started_ && !FindNextFileW(handle_, &data_)) return false;
+    started_ = true;
+    return true;
+}
+
+const char16_t* TFindFile::Name() const { return AsUtf16(data_.cFileName); }
 
 std::size_t LastSeparator(const std::string& path) {
     const CodePage& cp = AnsiCodePage();
@@ -84,9 +83,8 @@ bool FolderExists(const std::string& path) {
 
 bool FileExists(const std::string& path) {
     if (path.empty() || HasWildcard(path)) return false;
-    WIN32_FIND_DATAA data{};
-    FindHandle find(FindFirstFileA(path.c_str(), &data));
-    return find.Valid() && (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) == 0;
+    TFindFile find(AnsiToUtf16(path));
+    return find.Next() && (find.Attributes() & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
 void ForceDirectories(const std::string& path) {

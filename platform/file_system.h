@@ -1,7 +1,34 @@
-// File-system queries and the settings files' reads and writes.
+// File-system queries, the directory listing, and the settings files' reads and writes.
 #pragma once
+#include <windows.h>
+
 #include <cstddef>
 #include <string>
+
+// One open listing through the system's wide find functions, so every name comes
+// back exactly as the file system has it: every entry of a folder, hidden and
+// system entries and "." and ".." included. Each entry is read into the same
+// record, so a folder of any size costs no allocation per entry.
+class TFindFile {
+public:
+    explicit TFindFile(const std::u16string& mask);
+    ~TFindFile();
+    TFindFile(const TFindFile&) = delete;
+    TFindFile& operator=(const TFindFile&) = delete;
+
+    bool Opened() const { return handle_ != INVALID_HANDLE_VALUE; }
+    // Moves to the next entry, the first one at the first call; false at the end
+    // or on failure.
+    bool Next();
+    // The current entry's bare name, valid until the next call of Next.
+    const char16_t* Name() const;
+    DWORD Attributes() const { return data_.dwFileAttributes; }
+
+private:
+    WIN32_FIND_DATAW data_{}; // before handle_: the first entry is read into it
+    HANDLE handle_;
+    bool started_ = false;
+};
 
 // Index of the last "\" that is a character of its own (a trail byte 0x5C is
 // not), or npos.

@@ -1,6 +1,7 @@
 #include "platform/shell.h"
 
 #include "platform/delete_request.h"
+#include "toolkit/ansi_code_page.h"
 #include "toolkit/form.h"
 
 #include <shlobj.h>
@@ -80,18 +81,17 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& path) {
     return true;
 }
 
-void ShellDeleteFiles(HWND owner, const std::string& pathList, bool permanent) {
-    // The shell reads up to a double NUL: an unterminated list would let it read on.
-    if (pathList.empty() || pathList[0] == '\0') return;
-    std::string terminated;
-    if (pathList.back() != '\0') terminated = pathList + '\0';
-    SHFILEOPSTRUCTA request{};
+void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent) {
+    // The shell reads up to a double NUL: without a NUL of its own after the last
+    // path, the terminator would end that path and the list would run on.
+    if (pathList.empty() || pathList[0] == u'\0' || pathList.back() != u'\0') return;
+    SHFILEOPSTRUCTW request{};
     request.hwnd = owner;
     request.wFunc = FO_DELETE;
-    request.pFrom = terminated.empty() ? pathList.c_str() : terminated.c_str();
+    request.pFrom = AsWide(pathList.c_str());
     request.pTo = nullptr;
     request.fFlags = static_cast<FILEOP_FLAGS>(DeleteRequestFlags(permanent));
-    SHFileOperationA(&request);
+    SHFileOperationW(&request);
 }
 
 INT_PTR ShellOpen(HWND owner, const std::string& link) {

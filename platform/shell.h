@@ -13,10 +13,12 @@ std::string AppDataFolder(HWND owner);
 // True and the chosen folder's full path when the user chose one.
 bool ChooseFolder(HWND owner, const std::string& title, std::string& path);
 
-// One delete request for every path of `pathList` (each path NUL-terminated, one
-// more NUL at the end), without confirmation, into the recycle bin unless `permanent`.
-// The shell shows its own progress and errors; nothing is returned.
-void ShellDeleteFiles(HWND owner, const std::string& pathList, bool permanent);
+// One delete request, through the shell's wide entry, for every path of `pathList`:
+// each path followed by NUL, the string's own terminator ending the list. Without
+// confirmation, into the recycle bin unless `permanent`. The shell shows its own
+// progress and errors; nothing is returned. An empty or unterminated list makes
+// no request.
+void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent);
 
 // Opens a link with its default handler; the shell's result, below 32 for a failure.
 // Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.

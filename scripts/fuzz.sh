@@ -16,7 +16,7 @@ if [ $# -gt 0 ]; then
     targets=("$@")
     build_targets=("${targets[@]/%/_fuzz}")
 else
-    targets=(list_file ini_values match path_fit delete_request)
+    targets=(list_file ini_values match path_fit found_files)
     build_targets=(fuzzers)
 fi
 

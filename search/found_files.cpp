@@ -1,23 +1,18 @@
 #include "search/found_files.h"
 
-#include <cassert>
+#include <stdexcept>
 
-void TFoundFiles::Add(std::string_view path) {
-    assert(path.find('\0') == std::string_view::npos);
-    starts_.push_back(joined_.size());
+void TFoundFiles::Add(std::u16string_view path) {
+    // An empty path would end the shell's list early, and a NUL would split one
+    // path into two: neither may ever reach a delete request.
+    if (path.empty() || path.find(u'\0') != std::u16string_view::npos)
+        throw std::invalid_argument("TFoundFiles::Add: an empty path or one with NUL");
     joined_.append(path);
-    joined_.push_back('\0');
+    joined_.push_back(u'\0');
+    ++count_;
 }
 
 void TFoundFiles::Clear() {
-    std::string().swap(joined_);
-    std::vector<std::size_t>().swap(starts_);
-}
-
-std::string_view TFoundFiles::operator[](std::size_t index) const {
-    assert(index < starts_.size());
-    std::size_t start = starts_[index];
-    // The next path starts right after this one's NUL.
-    std::size_t end = index + 1 < starts_.size() ? starts_[index + 1] : joined_.size();
-    return std::string_view(joined_).substr(start, end - 1 - start);
+    std::u16string().swap(joined_);
+    count_ = 0;
 }

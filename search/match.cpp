@@ -22,36 +22,38 @@ bool PassesQuestionTest(const std::string& pattern, const std::string& extension
 
 } // namespace
 
-std::string ExtensionOf(const std::string& name, const CodePage& codePage) {
-    std::size_t dot = std::string::npos;
-    std::size_t i = 0;
-    while (i < name.size()) {
-        if (codePage.IsLeadByte(static_cast<unsigned char>(name[i])) && i + 1 < name.size()) {
-            i += 2;
-        } else {
-            if (name[i] == '.') dot = i;
-            ++i;
-        }
-    }
-    if (dot == std::string::npos) return std::string();
-    std::string extension = name.substr(dot);
-    codePage.Lower(&extension[0], extension.size());
+Extension ExtensionOf(std::u16string_view name, const CodePage& codePage) {
+    // In UTF-16 a "." is always a character of its own.
+    const std::size_t dot = name.rfind(u'.');
+    Extension extension;
+    if (dot == std::u16string_view::npos) return extension;
+    const std::u16string_view text = name.substr(dot);
+    const std::size_t converted = codePage.FromUtf16(text.data(), text.size(), extension.bytes);
+    extension.whole = converted == text.size();
+    if (!extension.bytes.empty()) codePage.Lower(&extension.bytes[0], extension.bytes.size());
     return extension;
 }
 
-bool MatchesPatterns(const std::string& name, const PatternList& patterns,
-                     const CodePage& codePage) {
-    const std::string extension = ExtensionOf(name, codePage);
+bool MatchesPatterns(const Extension& extension, const PatternList& patterns) {
+    const std::string& bytes = extension.bytes;
     // A blank line of the list file gives an empty item, which must not select
     // every file without extension.
-    if (!extension.empty() && patterns.FindExact(extension) >= 0) return true;
+    if (extension.whole && !bytes.empty() && patterns.FindExact(bytes) >= 0) return true;
     const int count = patterns.Count();
     for (int index = 0; index < count; ++index) {
         const std::string pattern = patterns.Item(index);
         const std::size_t star = pattern.find('*');
-        if (star != std::string::npos && PassesStarTest(pattern, star, extension)) return true;
-        if (pattern.find('?') != std::string::npos && PassesQuestionTest(pattern, extension))
+        // Leading bytes of a partial extension are exact: a star test that ends
+        // within them decides as it would for the whole.
+        if (star != std::string::npos && PassesStarTest(pattern, star, bytes)) return true;
+        if (extension.whole && pattern.find('?') != std::string::npos &&
+            PassesQuestionTest(pattern, bytes))
             return true;
     }
     return false;
+}
+
+bool MatchesPatterns(std::u16string_view name, const PatternList& patterns,
+                     const CodePage& codePage) {
+    return MatchesPatterns(ExtensionOf(name, codePage), patterns);
 }

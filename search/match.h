@@ -1,6 +1,7 @@
 // Whether a file name's extension matches the kept pattern list.
 #pragma once
 #include <string>
+#include <string_view>
 
 #include "toolkit/code_page.h"
 
@@ -16,10 +17,23 @@ public:
     virtual int FindExact(const std::string& text) const = 0;
 };
 
-// The name from its last "." to its end, lower-cased; empty without a ".".
-std::string ExtensionOf(const std::string& name, const CodePage& codePage);
+// A name's extension as the patterns see it: from its last "." to its end, in the
+// code page's bytes, lower-cased; empty without a ".". A character with no byte
+// form (é, 한, an emoji) cannot be compared byte for byte: `whole` is then false and
+// `bytes` holds only what comes before the first such character.
+struct Extension {
+    std::string bytes;
+    bool whole = true;
+};
+Extension ExtensionOf(std::u16string_view name, const CodePage& codePage);
 
-// True when the extension of the bare file name passes one of the patterns:
-// equal to an item ignoring case, or an item's "*" or "?" test.
-bool MatchesPatterns(const std::string& name, const PatternList& patterns,
+// True when the extension passes one of the patterns: equal to an item ignoring
+// case, or an item's "*" or "?" test. An extension that is not whole passes only a
+// "*" test decided by its leading bytes: a pattern never selects more than its
+// bytes say, and "?" stands for one byte, never for a character without one.
+bool MatchesPatterns(const Extension& extension, const PatternList& patterns);
+
+// The bare file name's extension against the patterns; the rest of the name plays
+// no part, whatever characters it holds.
+bool MatchesPatterns(std::u16string_view name, const PatternList& patterns,
                      const CodePage& codePage);

@@ -4,7 +4,6 @@
 #include "search/found_files.h"
 #include "search/path_fit.h"
 #include "search/walk.h"
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 #include "toolkit/gdi.h"
 
@@ -61,15 +60,18 @@ public:
                                 SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0)
                             ? measure_.Get()
                             : nullptr),
-          width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.Text()),
-          countText_(dialog.Label4.Text()), textWidth_([this](const std::string& text) {
-              return static_cast<int>(
-                  measure_.TextSize(text.data(), static_cast<int>(text.size())).cx);
+          width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.WideText()),
+          countText_(dialog.Label4.Text()), textWidth_([this](const std::u16string& text) {
+              return static_cast<int>(measure_.TextSize(text).cx);
           }) {}
 
-    bool EnterFolder(const std::string& path) override {
-        Show(dialog_.Label1, folderText_, FitPathToWidth(path, width_, textWidth_, AnsiCodePage()),
-             false);
+    bool EnterFolder(const std::u16string& path) override {
+        // The folder as it is named, whatever its characters.
+        std::u16string text = FitPathToWidth(path, width_, textWidth_);
+        if (text != folderText_) {
+            folderText_ = std::move(text);
+            dialog_.Label1.SetWideText(folderText_);
+        }
         UpdateWindow(dialog_.Handle());
         TApplication& app = dialog_.Application();
         app.ProcessMessages();
@@ -79,30 +81,28 @@ public:
     }
 
     bool SubfoldersOn() override { return source_.SubfoldersOn(); }
-    bool Matches(const char* name) override { return source_.Matches(name); }
+    bool Matches(const char16_t* name) override { return source_.Matches(name); }
 
-    void FileFound(const std::string& path) override {
+    void FileFound(const std::u16string& path) override {
         TFoundFiles& found = source_.Found();
         found.Add(path);
-        Show(dialog_.Label4, countText_, std::to_string(found.Count()), true);
+        std::string count = std::to_string(found.Count());
+        if (count != countText_) {
+            countText_ = std::move(count);
+            dialog_.SetLabelText(dialog_.Label4.Handle(), countText_, true, countMeasure_);
+        }
         UpdateWindow(dialog_.Handle());
     }
 
 private:
-    void Show(const TLabel& label, std::string& shown, std::string text, bool autoSize) {
-        if (text == shown) return;
-        shown = std::move(text);
-        dialog_.SetLabelText(label.Handle(), shown, autoSize, autoSize ? countMeasure_ : nullptr);
-    }
-
     TSearchDlg& dialog_;
     TSearchSource& source_;
     ScreenDC measure_;
     HDC countMeasure_;
     int width_;
-    std::string folderText_;
+    std::u16string folderText_;
     std::string countText_;
-    std::function<int(const std::string&)> textWidth_;
+    std::function<int(const std::u16string&)> textWidth_;
 };
 
 } // namespace
@@ -130,7 +130,7 @@ void TSearchDlg::CreateControls() {
     // holds the UI thread between folders.
     Animate1 = TControl(AddControl(ANIMATE_CLASSA, "", ACS_CENTER | ACS_TRANSPARENT, 0,
                                    {8, 8, 80, 50}, kAnchorsDefault));
-    Label1 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
+    Label1 = TLabel(AddWideControl("STATIC", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
     Label2 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
     SetLabelText(Label2.Handle(), "準備中", true);
     Label3 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
@@ -183,6 +183,6 @@ void TSearchDlg::Timer1Timer() {
 void TSearchDlg::RunSearch() {
     FindFileSource folders;
     DialogWalk walk(*this, source_);
-    const bool completed = SearchTree(source_.StartFolder(), folders, walk, AnsiCodePage());
+    const bool completed = SearchTree(source_.StartFolder(), folders, walk);
     if (completed) SetModalResult(mrOk);
 }

@@ -11,25 +11,24 @@ constexpr std::size_t kNameRoom = 260;
 struct Walk {
     DirectorySource& source;
     WalkHost& host;
-    const CodePage& codePage;
     bool completed;
 };
 
-bool IsDotEntry(const char* name) {
-    return name[0] == '.' && (name[1] == '\0' || (name[1] == '.' && name[2] == '\0'));
+bool IsDotEntry(const char16_t* name) {
+    return name[0] == u'.' && (name[1] == u'\0' || (name[1] == u'.' && name[2] == u'\0'));
 }
 
-void SearchFolder(Walk& walk, const std::string& folder) {
+void SearchFolder(Walk& walk, const std::u16string& folder) {
     // The only point where a cancel is seen. Only this folder is given up:
     // listings already open run to their end and see it at their next folder.
     if (walk.host.EnterFolder(folder)) {
         walk.completed = false;
         return;
     }
-    std::string path = ListingPrefix(folder, walk.codePage);
+    std::u16string path = ListingPrefix(folder);
     const std::size_t prefixLength = path.size();
     path.reserve(prefixLength + kNameRoom);
-    path += "*.*";
+    path += u"*.*";
     const std::unique_ptr<DirListing> listing = walk.source.Open(path);
     path.resize(prefixLength);
     if (!listing) return;
@@ -55,21 +54,14 @@ void SearchFolder(Walk& walk, const std::string& folder) {
 
 } // namespace
 
-bool SearchTree(const std::string& start, DirectorySource& source, WalkHost& host,
-                const CodePage& codePage) {
-    Walk walk{source, host, codePage, true};
+bool SearchTree(const std::u16string& start, DirectorySource& source, WalkHost& host) {
+    Walk walk{source, host, true};
     SearchFolder(walk, start);
     return walk.completed;
 }
 
-std::string ListingPrefix(const std::string& folder, const CodePage& codePage) {
-    std::size_t lastChar = std::string::npos;
-    for (std::size_t i = 0; i < folder.size();) {
-        lastChar = i;
-        const bool lead = codePage.IsLeadByte(static_cast<unsigned char>(folder[i]));
-        i += lead && i + 1 < folder.size() ? 2 : 1;
-    }
-    const bool endsInSeparator =
-        !folder.empty() && lastChar == folder.size() - 1 && folder[lastChar] == '\\';
-    return endsInSeparator ? folder : folder + '\\';
+std::u16string ListingPrefix(const std::u16string& folder) {
+    // In UTF-16 a "\" is always a character of its own, never half of another.
+    if (!folder.empty() && folder.back() == u'\\') return folder;
+    return folder + u'\\';
 }

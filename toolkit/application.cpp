@@ -3,6 +3,7 @@
 #include "toolkit/ansi_code_page.h"
 #include "toolkit/failure_text.h"
 #include "toolkit/form.h"
+#include "toolkit/window.h"
 
 #include <algorithm>
 #include <stdexcept>
@@ -17,25 +18,40 @@ std::string ModuleFileName(HINSTANCE instance) {
 
 } // namespace
 
-TApplication::TApplication(HINSTANCE instance)
-    : instance_(instance), title_(ApplicationTitle(ModuleFileName(instance), AnsiCodePage())) {
-    WNDCLASSEXA cls{};
-    cls.cbSize = sizeof cls;
-    cls.lpfnWndProc = DefWindowProcA;
-    cls.hInstance = instance;
-    cls.lpszClassName = "TApplication";
-    cls.hIcon = LoadIconA(instance, MAKEINTRESOURCEA(1));
-    WNDCLASSEXA existing{};
-    existing.cbSize = sizeof existing;
-    if (!GetClassInfoExA(instance, cls.lpszClassName, &existing) && !RegisterClassExA(&cls))
-        throw std::runtime_error("RegisterClassEx failed: TApplication");
-    handle_ = CreateWindowExA(0, cls.lpszClassName, title_.c_str(), WS_POPUP | WS_CAPTION, 0, 0, 0,
-                              0, nullptr, nullptr, instance, nullptr);
-    if (!handle_) throw std::runtime_error("CreateWindowEx failed: TApplication");
-}
+// The hidden top-level window. A close request that reaches it (another program
+// closing every window of ours) closes the main form the usual way: destroying this
+// window on its own would take the main form with it, unsaved, mid-command.
+class TOwnerWindow : public TWindow {
+public:
+    explicit TOwnerWindow(TApplication& app) : TWindow(app) {
+        WNDCLASSEXA cls = OwnClass("TApplication");
+        cls.hIcon = LoadIconA(app.Instance(), MAKEINTRESOURCEA(1));
+        RegisterClassOnce(cls);
+        CreateHandle(0, cls.lpszClassName, app.Title().c_str(), WS_POPUP | WS_CAPTION, 0, 0, 0, 0,
+                     nullptr, 0);
+    }
 
-TApplication::~TApplication() {
-    if (handle_) DestroyWindow(handle_);
+protected:
+    LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+        if (msg == WM_CLOSE) {
+            Application().CloseMainForm();
+            return 0;
+        }
+        return TWindow::HandleMessage(msg, wParam, lParam);
+    }
+};
+
+TApplication::TApplication(HINSTANCE instance)
+    : instance_(instance), title_(ApplicationTitle(ModuleFileName(instance), AnsiCodePage())),
+      window_(std::make_unique<TOwnerWindow>(*this)) {}
+
+TApplication::~TApplication() = default;
+
+HWND TApplication::Handle() const { return window_->Handle(); }
+
+void TApplication::CloseMainForm() {
+    for (TForm* form : forms_)
+        if (form->IsMainForm() && form->Handle()) PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
 }
 
 int TApplication::Run() {
@@ -89,7 +105,10 @@ bool TApplication::PreTranslate(MSG& msg, bool unicode) {
     if (!msg.hwnd) return false;
     auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form) return false;
-    if (form->IsShortCut(msg) || form->IsButtonEnter(msg)) return true;
+    bool handled = false;
+    // A failed shortcut has taken its key all the same.
+    if (!Guarded([&] { handled = form->IsShortCut(msg) || form->IsButtonEnter(msg); })) return true;
+    if (handled) return true;
     return (unicode ? IsDialogMessageW : IsDialogMessageA)(form->Handle(), &msg) != FALSE;
 }
 
@@ -99,7 +118,8 @@ void TApplication::Idle() {
     for (TForm* form : forms) {
         if (std::find(forms_.begin(), forms_.end(), form) == forms_.end()) continue;
         HWND hwnd = form->Handle();
-        if (hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) form->UpdateActions();
+        if (hwnd && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd))
+            Guarded([form] { form->UpdateActions(); });
     }
 }
 
@@ -111,9 +131,9 @@ void TApplication::ShowFailure(const std::string& message) noexcept {
     try {
         const std::string text = FailureBoxText(message, AnsiCodePage());
         HWND owner = GetActiveWindow();
-        MessageBoxA(owner ? owner : handle_, text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+        MessageBoxA(owner ? owner : Handle(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
     } catch (...) {
-        MessageBoxA(handle_, message.c_str(), "", MB_OK | MB_ICONERROR);
+        MessageBoxA(Handle(), message.c_str(), "", MB_OK | MB_ICONERROR);
     }
 }
 

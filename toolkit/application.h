@@ -4,10 +4,12 @@
 #include <windows.h>
 
 #include <exception>
+#include <memory>
 #include <string>
 #include <vector>
 
 class TForm;
+class TOwnerWindow;
 
 class TApplication {
 public:
@@ -18,7 +20,7 @@ public:
 
     HINSTANCE Instance() const { return instance_; }
     // The hidden top-level window that owns the main window and the shell's dialogs.
-    HWND Handle() const { return handle_; }
+    HWND Handle() const;
     const std::string& Title() const { return title_; }
     bool Terminated() const { return terminated_; }
 
@@ -33,6 +35,23 @@ public:
 
     void ShowException(const std::exception& failure) noexcept;
     void ShowFailure(const std::string& message) noexcept;
+    // Runs an entry from the message loop that is not a window procedure (a
+    // shortcut, an idle update): a failure is shown like any other, and the loop
+    // goes on. False when it failed.
+    template <typename F> bool Guarded(F&& entry) noexcept {
+        try {
+            entry();
+            return true;
+        } catch (const std::exception& e) {
+            ShowException(e);
+        } catch (...) {
+            ShowFailure("Unknown failure");
+        }
+        return false;
+    }
+
+    // Closes the main form as its own close box would; nothing without one.
+    void CloseMainForm();
 
     void AddForm(TForm* form);
     void RemoveForm(TForm* form);
@@ -43,7 +62,7 @@ private:
 
     HINSTANCE instance_;
     std::string title_;
-    HWND handle_ = nullptr;
+    std::unique_ptr<TOwnerWindow> window_;
     bool terminated_ = false;
     int exitCode_ = 0;
     std::vector<TForm*> forms_;

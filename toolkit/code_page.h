@@ -1,11 +1,16 @@
-// The two code-page services the window-free rules need, passed in so the same
-// rules run on the platform's code page 932 and on a native stand-in in tests.
+// The code-page services the window-free rules need, passed in so the same rules
+// run on the platform's code page 932 and on a native stand-in in tests.
 #pragma once
 #include <cstddef>
+#include <string>
 
 struct CodePage {
     // True when the byte starts a double-byte character.
     bool (*IsLeadByte)(unsigned char byte);
     // Lower-cases the bytes in place, keeping the length.
     void (*Lower)(char* text, std::size_t length);
+    // Appends the bytes of the longest leading run of whole characters of `text`
+    // that have an exact byte form (no look-alike, no default character), and
+    // returns how many UTF-16 units that run holds.
+    std::size_t (*FromUtf16)(const char16_t* text, std::size_t length, std::string& bytes);
 };

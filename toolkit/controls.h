@@ -17,6 +17,17 @@ public:
         return text;
     }
     void SetText(const std::string& text) const { SetWindowTextA(hwnd_, text.c_str()); }
+    // The text as UTF-16: all of it only in a control created for UTF-16 text.
+    std::u16string WideText() const {
+        std::u16string text(static_cast<std::size_t>(GetWindowTextLengthW(hwnd_)), u'\0');
+        if (!text.empty())
+            text.resize(static_cast<std::size_t>(GetWindowTextW(
+                hwnd_, reinterpret_cast<wchar_t*>(&text[0]), static_cast<int>(text.size()) + 1)));
+        return text;
+    }
+    void SetWideText(const std::u16string& text) const {
+        SetWindowTextW(hwnd_, reinterpret_cast<const wchar_t*>(text.c_str()));
+    }
     bool Enabled() const { return IsWindowEnabled(hwnd_) != FALSE; }
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     void SetFocus() const { ::SetFocus(hwnd_); }

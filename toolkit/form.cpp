@@ -1,5 +1,6 @@
 #include "toolkit/form.h"
 
+#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 
 #include <algorithm>
@@ -66,15 +67,34 @@ void TForm::CreateForm(const char* className, const char* caption, DWORD style, 
 
 HWND TForm::AddControl(const char* className, const char* text, DWORD style, DWORD exStyle,
                        const Bounds& design, unsigned anchors, HWND parent, TAnchorLayout* layout) {
+    HWND hwnd = CreateChild(false, className, text, style, exStyle, design, parent);
+    (layout ? layout : &layout_)->Add(hwnd, Scale(design), anchors);
+    return hwnd;
+}
+
+HWND TForm::AddWideControl(const char* className, DWORD style, DWORD exStyle, const Bounds& design,
+                           unsigned anchors) {
+    HWND hwnd = CreateChild(true, className, "", style, exStyle, design, nullptr);
+    layout_.Add(hwnd, Scale(design), anchors);
+    return hwnd;
+}
+
+HWND TForm::CreateChild(bool wide, const char* className, const char* text, DWORD style,
+                        DWORD exStyle, const Bounds& design, HWND parent) {
     const Bounds b = Scale(design);
-    const int id = nextId_++;
-    HWND hwnd = CreateWindowExA(exStyle, className, text, WS_CHILD | WS_VISIBLE | style, b.left,
-                                b.top, b.width, b.height, parent ? parent : Handle(),
-                                reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-                                Application().Instance(), nullptr);
+    HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++));
+    style |= WS_CHILD | WS_VISIBLE;
+    parent = parent ? parent : Handle();
+    // A window made by the wide call keeps its text in UTF-16; the class name and the
+    // text are ANSI here either way.
+    HWND hwnd =
+        wide ? CreateWindowExW(exStyle, AsWide(AnsiToUtf16(className).c_str()),
+                               AsWide(AnsiToUtf16(text).c_str()), style, b.left, b.top, b.width,
+                               b.height, parent, id, Application().Instance(), nullptr)
+             : CreateWindowExA(exStyle, className, text, style, b.left, b.top, b.width, b.height,
+                               parent, id, Application().Instance(), nullptr);
     if (!hwnd) throw std::runtime_error(std::string("CreateWindowEx failed: ") + className);
     SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
-    (layout ? layout : &layout_)->Add(hwnd, b, anchors);
     return hwnd;
 }
 
@@ -164,7 +184,30 @@ void TForm::ReleaseOwned(TForm* form) {
 
 bool TForm::IsShortCut(const MSG& msg) {
     if (msg.message != WM_KEYDOWN) return false;
-    return actions_.RunShortCut(ShortCutOf(msg.wParam));
+    bool ran = false;
+    RunHandler([&] { ran = actions_.RunShortCut(ShortCutOf(msg.wParam)); });
+    return ran;
+}
+
+TForm::TRunning::~TRunning() {
+    // Posted, not done here: the handler's callers are still on the stack.
+    if (--form_.running_ == 0 && form_.closeWaiting_) {
+        form_.closeWaiting_ = false;
+        PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+    }
+}
+
+void TForm::CloseRequested() {
+    if (running_ == 0) {
+        FormClose();
+        DestroyWindow(Handle());
+        return;
+    }
+    // A command is still running, its dialog perhaps in the middle of a search:
+    // the dialog ends as its Cancel would end it, and the close follows.
+    closeWaiting_ = true;
+    for (const auto& form : owned_)
+        if (form->Modal()) form->SetModalResult(mrCancel);
 }
 
 bool TForm::IsButtonEnter(const MSG& msg) {
@@ -205,7 +248,7 @@ LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
         if (control) {
             if (code == EN_SETFOCUS) SelectAllUnlessClicked(control);
             auto it = commands_.find(control);
-            if (it != commands_.end()) it->second(code);
+            if (it != commands_.end()) RunHandler([&] { it->second(code); });
             return 0;
         }
         // Enter and Esc from the dialog manager, for buttons it cannot find itself.
@@ -269,8 +312,11 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
             modalResult_ = mrCancel;
             return 0;
         }
-        FormClose();
-        DestroyWindow(Handle());
+        CloseRequested();
+        return 0;
+    case WM_ENDSESSION:
+        // The process may be ended as soon as this returns, whatever is running.
+        if (wParam && isMainForm_) FormClose();
         return 0;
     case WM_DESTROY:
         FormDestroy();

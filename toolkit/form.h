@@ -35,6 +35,10 @@ public:
     HWND AddControl(const char* className, const char* text, DWORD style, DWORD exStyle,
                     const Bounds& design, unsigned anchors, HWND parent = nullptr,
                     TAnchorLayout* layout = nullptr);
+    // The same, empty, for a control of the form whose text is UTF-16, so that it can
+    // show any file name.
+    HWND AddWideControl(const char* className, DWORD style, DWORD exStyle, const Bounds& design,
+                        unsigned anchors);
     void OnCommand(HWND control, std::function<void(int code)> handler);
     void BindAction(TAction& action, HWND control, bool showHint);
     void ShowHint(HWND control, const std::string& text) { hints_.Add(Handle(), control, text); }
@@ -50,13 +54,22 @@ public:
 
     int ModalResult() const { return modalResult_; }
     void SetModalResult(int result) { modalResult_ = result; }
+    bool Modal() const { return modal_; }
     int ShowModal();
+    bool IsMainForm() const { return isMainForm_; }
     // Destroys the form when the event loop next handles the request.
     void Release();
     void Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
 
     // Ctrl shortcuts, offered to the actions before the focused control sees the key.
     bool IsShortCut(const MSG& msg);
+    // Runs a handler of this form's commands. A close request that arrives meanwhile
+    // (from an event pump inside the handler) cancels the form's modal dialogs and
+    // waits until the handler has returned: the form is never destroyed under it.
+    template <typename F> void RunHandler(F&& handler) {
+        TRunning running(*this);
+        handler();
+    }
     // Enter on a focused push button clicks that button, whatever the default is.
     bool IsButtonEnter(const MSG& msg);
     // Idle-time update of the actions bound to visible controls.
@@ -87,7 +100,22 @@ protected:
     LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
 
 private:
+    // Counts a running handler; the last one to return carries out a waiting close.
+    class TRunning {
+    public:
+        explicit TRunning(TForm& form) : form_(form) { ++form_.running_; }
+        ~TRunning();
+        TRunning(const TRunning&) = delete;
+        TRunning& operator=(const TRunning&) = delete;
+
+    private:
+        TForm& form_;
+    };
+
+    void CloseRequested();
     void ReleaseOwned(TForm* form);
+    HWND CreateChild(bool wide, const char* className, const char* text, DWORD style, DWORD exStyle,
+                     const Bounds& design, HWND parent);
     void NextControl(HWND named, bool previous);
 
     TForm* owner_;
@@ -106,6 +134,8 @@ private:
     int modalResult_ = mrNone;
     bool modal_ = false;
     bool isMainForm_ = false;
+    int running_ = 0;
+    bool closeWaiting_ = false;
     std::vector<std::unique_ptr<TForm>> owned_;
 };
 

@@ -2,6 +2,7 @@
 #pragma once
 #include <windows.h>
 
+#include <string>
 #include <utility>
 
 // Deletes any GDI object (font, brush) it holds.
@@ -50,6 +51,13 @@ public:
     SIZE TextSize(const char* text, int length) const {
         SIZE size{0, 0};
         if (dc_) GetTextExtentPoint32A(dc_, text, length, &size);
+        return size;
+    }
+    SIZE TextSize(const std::u16string& text) const {
+        SIZE size{0, 0};
+        if (dc_)
+            GetTextExtentPoint32W(dc_, reinterpret_cast<const wchar_t*>(text.data()),
+                                  static_cast<int>(text.size()), &size);
         return size;
     }
 

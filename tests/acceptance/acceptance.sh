@@ -217,6 +217,22 @@ ln -s "$outside" "$tree_a/link"
 make_tree "$tree_b" "$plan_b"
 make_tree "$tree_c" "$plan_c"
 
+# Names outside code page 932 beside look-alikes that must stay: the folder cafe.tmp
+# (café.tmp seen through the code page) and the folder a.tmp ("?.tmp" as a wildcard).
+plan_mixed='T café.tmp
+T 한.tmp
+T 😀.tmp
+T Ωmega.TMP
+T 日本.tmp
+K café.txt
+K x.t한
+K cafe.tmp/keep.txt
+K a.tmp/keep.txt'
+mixed_trash="$scratch/混在ゴミ箱"
+mixed_burn="$scratch/混在削除"
+make_tree "$mixed_trash" "$plan_mixed"
+make_tree "$mixed_burn" "$plan_mixed"
+
 # Thousands of files in thousands of folders: a walk long enough to be watched.
 big="$scratch/大量のフォルダー"
 python3 - "$big" <<'EOF'
@@ -362,6 +378,27 @@ restored="$tree_a/表示.BAK"
 check "trash-restore brings a Japanese-named file back to where it was" \
     test "$(cat "$restored" 2>/dev/null)" = "表示.BAK"
 
+# --- Names outside code page 932, by both commands ---------------------------------
+
+# mixed_names name key folder: runs the command on a tree of such names.
+mixed_names() {
+    local name=$1 key=$2 folder=$3 settle=1 selected
+    activate "$window"
+    check "Alt+F and typing set $(basename "$folder"); the commands become enabled" \
+        type_folder "$folder" || return 1
+    check "$name: the search dialog shows and closes" run_command "$key" && settle=60
+    mapfile -t selected < <(paths_marked "$folder" "$plan_mixed" T)
+    check "$name: café.tmp, 한.tmp, 😀.tmp, Ωmega.TMP and 日本.tmp are gone" \
+        wait_until "$settle" all_absent "${selected[@]}"
+    check "$name: café.txt, x.t한 and the folders cafe.tmp and a.tmp with their files stay" \
+        all_intact "$folder" "$plan_mixed"
+}
+mixed_names Alt+B alt+b "$mixed_trash"
+check "Alt+B: the recycle bin holds exactly those files, by their exact names" \
+    same_lines "$(trashed_under "$mixed_trash")" "$(paths_marked "$mixed_trash" "$plan_mixed" T)"
+mixed_names Alt+G alt+g "$mixed_burn"
+check "Alt+G: nothing of them went into the recycle bin" test -z "$(trashed_under "$mixed_burn")"
+
 # --- Cancelled before the walk, then deleted for good -------------------------------
 
 activate "$window"
@@ -396,13 +433,19 @@ walking() {
     has_dark_text "$dialog" 148 26 48 10 "$dialog_left" "$dialog_top"
 }
 
+# Where the dialog's client area lies within its frame: sets dialog_left and dialog_top.
+measure_dialog() {
+    local dg
+    read -ra dg <<<"$(geometry "$dialog")"
+    dialog_left=$(((dg[2] - 400) / 2))
+    dialog_top=$((dg[3] - 68 - dialog_left))
+}
+
 activate "$window"
 check "Alt+F and typing set the large folder; the commands become enabled" type_folder "$big"
 xdotool key alt+g
 if wait_until 15 dialog_up; then
-    read -ra dg <<<"$(geometry "$dialog")"
-    dialog_left=$(((dg[2] - 400) / 2))
-    dialog_top=$((dg[3] - 68 - dialog_left))
+    measure_dialog
     if wait_until 20 walking; then
         snapshot "$dialog" "$scratch/search-dialog.png"
         if [ -n "$(visible_window "$dialog_title")" ]; then
@@ -496,5 +539,33 @@ check "Alt+G after start: nothing went into the recycle bin" test -z "$(trashed_
 close_app
 check "an unchanged window writes the same tavrix.ini again" \
     cmp -s "$settings_dir/tavrix.ini" "$scratch/first.ini"
+
+# --- A close request during a long walk ------------------------------------------------
+
+start_app
+activate "$window"
+check "Alt+F and typing set the large folder once more" type_folder "$big"
+xdotool key alt+g
+if wait_until 15 dialog_up && measure_dialog && wait_until 20 walking; then
+    # What taskkill without /F, or a close from the taskbar, sends: WM_CLOSE.
+    "$WINELOADER" taskkill /im tavrix.exe </dev/null >/dev/null 2>&1
+    if wait_until 30 app_ended; then
+        status=0
+        wait "$app_pid" || status=$?
+        check "a close request during the walk ends the program with exit code 0 ($status)" \
+            test "$status" -eq 0
+    else
+        bad "a close request during the walk ends the program"
+        kill "$app_pid" 2>/dev/null
+    fi
+    app_pid=""
+    check "the close request: nothing is deleted" \
+        test "$(find "$big" -type f | wc -l)" -eq "$big_count"
+    check "the close request: the settings are written, with the large folder" \
+        grep -a -q -F "Folder=$(wine_path "$big" | iconv -f UTF-8 -t CP932)" \
+        "$settings_dir/tavrix.ini"
+else
+    bad "the walk of the large folder starts"
+fi
 
 summary

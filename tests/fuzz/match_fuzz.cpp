@@ -1,8 +1,10 @@
 // Extension matching over arbitrary names and pattern lists, against the rules
 // carried out literally: copies of the item and the extension from which every
-// "?" and the byte at its position are deleted one at a time.
+// "?" and the byte at its position are deleted one at a time. Names are any
+// UTF-16, lone surrogates and characters without a Shift_JIS form included.
 //
-// Input: the first line is the file name, every further line one item.
+// Input: one byte N, then the name as N UTF-16LE units; every further line is
+// one item.
 #include "search/match.h"
 
 #include <cstddef>
@@ -11,7 +13,8 @@
 #include <string>
 #include <vector>
 
-#include "support/cp932.h"
+#include "support/native_text.h"
+#include "support/pattern_list.h"
 
 namespace {
 
@@ -19,72 +22,42 @@ void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-std::string Lowered(std::string text) {
-    if (!text.empty()) kCp932.Lower(&text[0], text.size());
-    return text;
+// The extension the rules see: from the last "." on, the bytes of its leading
+// characters that have an exact Shift_JIS form, lower-cased; whole when all have.
+Extension LiteralExtension(const std::u16string& name) {
+    Extension extension;
+    const std::size_t dot = name.rfind(u'.');
+    if (dot == std::u16string::npos) return extension;
+    const std::u16string text = name.substr(dot);
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const bool pair = text[done] >= 0xD800 && text[done] <= 0xDBFF && done + 1 < text.size() &&
+                          text[done + 1] >= 0xDC00 && text[done + 1] <= 0xDFFF;
+        const std::size_t units = pair ? 2 : 1;
+        std::string bytes;
+        if (kCp932.FromUtf16(text.data() + done, units, bytes) != units) break;
+        // An exact form converts back to the very same character.
+        Check(Cp932ToUtf16(bytes) == text.substr(done, units));
+        extension.bytes += bytes;
+        done += units;
+    }
+    extension.whole = done == text.size();
+    extension.bytes = Lowered(extension.bytes);
+    return extension;
 }
 
-class VectorList : public PatternList {
-public:
-    explicit VectorList(std::vector<std::string> items) : items_(std::move(items)) {}
-    int Count() const override { return static_cast<int>(items_.size()); }
-    std::string Item(int index) const override {
-        Check(index >= 0 && index < Count());
-        return items_[static_cast<std::size_t>(index)];
-    }
-    int FindExact(const std::string& text) const override {
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (Lowered(items_[i]) == Lowered(text)) return static_cast<int>(i);
-        return -1;
-    }
-
-private:
-    std::vector<std::string> items_;
-};
-
-bool IsLead(char c) { return kCp932.IsLeadByte(static_cast<unsigned char>(c)); }
-
-bool IsTrail(char c) {
-    const unsigned char byte = static_cast<unsigned char>(c);
-    return byte >= 0x40 && byte <= 0xFC && byte != 0x7F;
-}
-
-// Every lead byte has a trail byte after it: the only kind of name the
-// platform's directory listing gives.
-bool WellFormed(const std::string& name) {
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (!IsLead(name[i])) continue;
-        if (i + 1 == name.size() || !IsTrail(name[i + 1])) return false;
-        ++i;
-    }
-    return true;
-}
-
-// From the last "." that is a character of its own, lower-cased. In a
-// well-formed name that is simply the last "." byte, since no trail byte is a
-// "."; a lead byte followed by "." swallows it as its second byte.
-std::string LiteralExtension(const std::string& name) {
-    std::size_t dot = std::string::npos;
-    for (std::size_t i = 0; i < name.size(); ++i) {
-        if (IsLead(name[i]) && i + 1 < name.size())
-            ++i;
-        else if (name[i] == '.')
-            dot = i;
-    }
-    if (WellFormed(name)) Check(dot == name.rfind('.'));
-    return dot == std::string::npos ? std::string() : Lowered(name.substr(dot));
-}
-
-bool PassesLiterally(const std::string& item, const std::string& e) {
-    // Whole item, ignoring case; an empty extension is not searched for.
-    if (!e.empty() && Lowered(item) == e) return true;
+bool PassesLiterally(const std::string& item, const Extension& extension) {
+    const std::string& e = extension.bytes;
     // Star: the k-1 bytes before the first "*" (k counted from 1) against the
-    // first k-1 bytes of E, byte for byte.
+    // first k-1 bytes of E, byte for byte; only known bytes can be compared.
     const std::size_t star = item.find('*');
     if (star != std::string::npos) {
         const std::size_t k = star + 1;
         if (e.size() >= k - 1 && item.compare(0, k - 1, e, 0, k - 1) == 0) return true;
     }
+    // Whole item and question mark need every byte of the extension.
+    if (!extension.whole) return false;
+    if (!e.empty() && Lowered(item) == e) return true;
     // Question mark: j is the position of the first "?" in P', counted from 1.
     if (item.find('?') != std::string::npos) {
         std::string p = item;
@@ -102,18 +75,25 @@ bool PassesLiterally(const std::string& item, const std::string& e) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::string> lines(1);
-    for (std::size_t i = 0; i < size; ++i) {
+    if (size < 1) return 0;
+    const std::size_t units = data[0];
+    if (size < 1 + 2 * units) return 0;
+    std::u16string name(units, u'\0');
+    for (std::size_t i = 0; i < units; ++i)
+        name[i] = static_cast<char16_t>(data[1 + 2 * i] | data[2 + 2 * i] << 8);
+    // The rest, split at each line end; nothing left means no items.
+    std::vector<std::string> items;
+    if (size > 1 + 2 * units) items.emplace_back();
+    for (std::size_t i = 1 + 2 * units; i < size; ++i) {
         if (data[i] == '\n')
-            lines.emplace_back();
+            items.emplace_back();
         else
-            lines.back() += static_cast<char>(data[i]);
+            items.back() += static_cast<char>(data[i]);
     }
-    const std::string name = lines.front();
-    const std::vector<std::string> items(lines.begin() + 1, lines.end());
 
-    const std::string e = LiteralExtension(name);
-    Check(ExtensionOf(name, kCp932) == e);
+    const Extension e = LiteralExtension(name);
+    const Extension got = ExtensionOf(name, kCp932);
+    Check(got.bytes == e.bytes && got.whole == e.whole);
 
     bool any = false;
     for (const std::string& item : items) {

@@ -1,9 +1,9 @@
-// Path shortening over arbitrary Shift_JIS bytes, cut-off double-byte
-// characters included: it ends, keeps the name, fits unless only the name is
-// left, and never starts what it keeps inside a double-byte character.
+// Path shortening over arbitrary UTF-16, lone halves of surrogate pairs
+// included: it ends, keeps the name, fits unless only the name is left, and
+// never starts what it keeps inside a surrogate pair.
 //
 // Input: two bytes of maximum width, one byte choosing the widths of the
-// bytes, then the path.
+// units, then the path as UTF-16LE.
 #include "search/path_fit.h"
 
 #include <cstddef>
@@ -12,78 +12,77 @@
 #include <string>
 #include <vector>
 
-#include "support/cp932.h"
-
 namespace {
 
 void Check(bool condition) {
     if (!condition) std::abort();
 }
 
-bool IsLead(char c) { return kCp932.IsLeadByte(static_cast<unsigned char>(c)); }
+using Text = std::u16string;
 
-// starts[i]: a character begins at byte i (a lead byte cut off at the end
-// stands alone); starts[size] is true.
-std::vector<bool> CharacterStarts(const std::string& text) {
+bool IsHigh(char16_t c) { return c >= 0xD800 && c <= 0xDBFF; }
+bool IsLow(char16_t c) { return c >= 0xDC00 && c <= 0xDFFF; }
+
+// starts[i]: a character begins at unit i (a half of a surrogate pair without
+// the other stands alone); starts[size] is true.
+std::vector<bool> CharacterStarts(const Text& text) {
     std::vector<bool> starts(text.size() + 1, false);
     std::size_t i = 0;
     while (i < text.size()) {
         starts[i] = true;
-        i += IsLead(text[i]) && i + 1 < text.size() ? 2 : 1;
+        i += IsHigh(text[i]) && i + 1 < text.size() && IsLow(text[i + 1]) ? 2 : 1;
     }
     starts[text.size()] = true;
     return starts;
 }
 
-bool IsDelimiterAt(const std::string& text, const std::vector<bool>& starts, std::size_t i,
-                   const char* delimiters) {
-    return starts[i] && std::string(delimiters).find(text[i]) != std::string::npos;
+bool IsDelimiterAt(const Text& text, const std::vector<bool>& starts, std::size_t i,
+                   const char16_t* delimiters) {
+    return starts[i] && Text(delimiters).find(text[i]) != Text::npos;
 }
 
-std::string LastName(const std::string& path, const std::vector<bool>& starts) {
+Text LastName(const Text& path, const std::vector<bool>& starts) {
     std::size_t split = 0;
     for (std::size_t i = 0; i < path.size(); ++i)
-        if (IsDelimiterAt(path, starts, i, "\\:")) split = i + 1;
+        if (IsDelimiterAt(path, starts, i, u"\\:")) split = i + 1;
     return path.substr(split);
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
+bool StartsWith(const Text& text, const Text& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
 // Where the rest of text after prefix begins in source, when that rest is how
 // source ends and begins at one of its characters; npos otherwise.
-std::size_t TailStart(const std::string& text, const std::string& prefix, const std::string& source,
+std::size_t TailStart(const Text& text, const Text& prefix, const Text& source,
                       const std::vector<bool>& starts) {
-    if (!StartsWith(text, prefix) || text.size() - prefix.size() > source.size())
-        return std::string::npos;
+    if (!StartsWith(text, prefix) || text.size() - prefix.size() > source.size()) return Text::npos;
     const std::size_t at = source.size() - (text.size() - prefix.size());
-    if (source.compare(at, std::string::npos, text, prefix.size()) != 0 || !starts[at])
-        return std::string::npos;
+    if (source.compare(at, Text::npos, text, prefix.size()) != 0 || !starts[at]) return Text::npos;
     return at;
 }
 
 // The tail follows a whole-character "\" that a "...\" mark stands for.
-bool FollowsDroppedFolder(const std::string& prefix, const std::string& source,
-                          const std::vector<bool>& starts, std::size_t at) {
-    const bool marked = prefix.size() >= 4 && prefix.compare(prefix.size() - 4, 4, "...\\") == 0;
-    return marked && at > 0 && IsDelimiterAt(source, starts, at - 1, "\\");
+bool FollowsDroppedFolder(const Text& prefix, const Text& source, const std::vector<bool>& starts,
+                          std::size_t at) {
+    const bool marked = prefix.size() >= 4 && prefix.compare(prefix.size() - 4, 4, u"...\\") == 0;
+    return marked && at > 0 && IsDelimiterAt(source, starts, at - 1, u"\\");
 }
 
 // The whole path, or an optional drive, an optional "\", an optional "...\"
 // and the end of the path as above; a "\" kept in front must have been there.
-bool SuffixShaped(const std::string& result, const std::string& path,
-                  const std::vector<bool>& starts, const std::string& name) {
+bool SuffixShaped(const Text& result, const Text& path, const std::vector<bool>& starts,
+                  const Text& name) {
     if (result == path) return true;
-    std::vector<std::string> drives = {""};
-    if (path.size() >= 2 && path[1] == ':') drives.push_back(path.substr(0, 2));
-    for (const std::string& drive : drives) {
-        const bool rooted = path.size() > drive.size() && path[drive.size()] == '\\';
-        for (const char* mark : {"", "\\", "...\\", "\\...\\"}) {
-            if (mark[0] == '\\' && !rooted) continue;
-            const std::string prefix = drive + mark;
+    std::vector<Text> drives = {u""};
+    if (path.size() >= 2 && path[1] == u':') drives.push_back(path.substr(0, 2));
+    for (const Text& drive : drives) {
+        const bool rooted = path.size() > drive.size() && path[drive.size()] == u'\\';
+        for (const char16_t* mark : {u"", u"\\", u"...\\", u"\\...\\"}) {
+            if (mark[0] == u'\\' && !rooted) continue;
+            const Text prefix = drive + mark;
             const std::size_t at = TailStart(result, prefix, path, starts);
-            if (at == std::string::npos) continue;
+            if (at == Text::npos) continue;
             // The name alone may follow anything; a longer tail only a mark.
             if (at == path.size() - name.size() || FollowsDroppedFolder(prefix, path, starts, at))
                 return true;
@@ -94,33 +93,33 @@ bool SuffixShaped(const std::string& result, const std::string& path,
 
 struct Widths {
     int perByte[256];
-    int Measure(const std::string& text) const {
+    int Measure(const Text& text) const {
         int width = 0;
-        for (const char c : text)
-            width += perByte[static_cast<unsigned char>(c)];
+        for (const char16_t c : text)
+            width += perByte[c & 0xFF];
         return width;
     }
 };
 
-void CheckDropLeadingFolder(const std::string& directory) {
+void CheckDropLeadingFolder(const Text& directory) {
     const std::vector<bool> starts = CharacterStarts(directory);
-    const bool rooted = !directory.empty() && directory[0] == '\\';
-    std::string step = directory;
+    const bool rooted = !directory.empty() && directory[0] == u'\\';
+    Text step = directory;
     // Every step drops at least one "\" of the original, so this many steps
     // always reach the empty text.
     std::size_t steps = 0;
     while (!step.empty()) {
         Check(++steps <= directory.size() + 3);
-        step = DropLeadingFolder(step, kCp932);
+        step = DropLeadingFolder(step);
     }
 
-    const std::string once = DropLeadingFolder(directory, kCp932);
+    const Text once = DropLeadingFolder(directory);
     if (once.empty()) return;
-    Check(rooted == (once[0] == '\\'));
-    if (once == "\\") return;
-    const std::string mark = rooted ? "\\...\\" : "...\\";
+    Check(rooted == (once[0] == u'\\'));
+    if (once == u"\\") return;
+    const Text mark = rooted ? u"\\...\\" : u"...\\";
     const std::size_t at = TailStart(once, mark, directory, starts);
-    Check(at != std::string::npos && FollowsDroppedFolder(mark, directory, starts, at));
+    Check(at != Text::npos && FollowsDroppedFolder(mark, directory, starts, at));
 }
 
 } // namespace
@@ -131,20 +130,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Widths widths;
     for (int byte = 0; byte < 256; ++byte)
         widths.perByte[byte] = 1 + (byte * (data[2] | 1)) % 13;
-    const std::string path(reinterpret_cast<const char*>(data) + 3, size - 3);
+    Text path((size - 3) / 2, u'\0');
+    for (std::size_t i = 0; i < path.size(); ++i)
+        path[i] = static_cast<char16_t>(data[3 + 2 * i] | data[4 + 2 * i] << 8);
 
     const std::vector<bool> starts = CharacterStarts(path);
-    const std::string name = LastName(path, starts);
+    const Text name = LastName(path, starts);
 
     std::size_t measured = 0;
-    const std::string result = FitPathToWidth(
-        path, maxWidth,
-        [&](const std::string& text) {
-            // Each measurement follows a step that drops something.
-            Check(++measured <= path.size() + 3);
-            return widths.Measure(text);
-        },
-        kCp932);
+    const Text result = FitPathToWidth(path, maxWidth, [&](const Text& text) {
+        // Each measurement follows a step that drops something.
+        Check(++measured <= path.size() + 3);
+        return widths.Measure(text);
+    });
 
     Check(result.size() >= name.size() &&
           result.compare(result.size() - name.size(), name.size(), name) == 0);

@@ -1,6 +1,6 @@
 #include "toolkit/failure_text.h"
 
-#include "support/cp932.h"
+#include "support/native_text.h"
 
 #include <gtest/gtest.h>
 

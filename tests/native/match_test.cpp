@@ -5,39 +5,11 @@
 #include <string>
 #include <vector>
 
-#include "support/cp932.h"
+#include "support/native_text.h"
 #include "support/match_cases.h"
+#include "support/pattern_list.h"
 
 namespace {
-
-std::string Lowered(std::string text) {
-    if (!text.empty()) kCp932.Lower(&text[0], text.size());
-    return text;
-}
-
-// Finds empty items too, unlike the list box, so that the matcher's own
-// empty-extension rule is what the table checks.
-class VectorList : public PatternList {
-public:
-    explicit VectorList(std::vector<std::string> items) : items_(std::move(items)) {}
-    int Count() const override { return static_cast<int>(items_.size()); }
-    std::string Item(int index) const override {
-        itemsRead.push_back(index);
-        return items_.at(static_cast<std::size_t>(index));
-    }
-    int FindExact(const std::string& text) const override {
-        searches.push_back(text);
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (Lowered(items_[i]) == Lowered(text)) return static_cast<int>(i);
-        return -1;
-    }
-
-    mutable std::vector<int> itemsRead;
-    mutable std::vector<std::string> searches;
-
-private:
-    std::vector<std::string> items_;
-};
 
 std::string Describe(const std::vector<std::string>& items) {
     std::string text = "{";
@@ -46,53 +18,70 @@ std::string Describe(const std::vector<std::string>& items) {
     return text + " }";
 }
 
+bool Matches(std::u16string_view name, const std::vector<std::string>& items) {
+    return MatchesPatterns(name, VectorList(items), kCp932);
+}
+
 TEST(MatchesPatterns, Table) {
     for (const MatchCase& test : kMatchCases) {
         SCOPED_TRACE(Describe(test.items) + " name \"" + test.name + "\"");
-        EXPECT_EQ(MatchesPatterns(test.name, VectorList(test.items), kCp932), test.expected);
+        EXPECT_EQ(Matches(Cp932ToUtf16(test.name), test.items), test.expected);
+    }
+}
+
+TEST(MatchesPatterns, NamesOutsideTheCodePage) {
+    int index = 0;
+    for (const WideMatchCase& test : kWideMatchCases) {
+        SCOPED_TRACE(Describe(test.items) + " wide case " + std::to_string(index++));
+        EXPECT_EQ(Matches(test.name, test.items), test.expected);
     }
 }
 
 TEST(MatchesPatterns, SearchesTheListOnceWithTheLoweredExtension) {
     VectorList list({".a*", ".b*", ".c*", ".d?"});
-    EXPECT_TRUE(MatchesPatterns("x.B", list, kCp932));
+    EXPECT_TRUE(MatchesPatterns(u"x.B", list, kCp932));
     EXPECT_EQ(list.searches, std::vector<std::string>{".b"});
     // Stops at the first item that passes.
     EXPECT_EQ(list.itemsRead, (std::vector<int>{0, 1}));
 
     VectorList noExtension({".a*", ".d?"});
-    EXPECT_FALSE(MatchesPatterns("Makefile", noExtension, kCp932));
+    EXPECT_FALSE(MatchesPatterns(u"Makefile", noExtension, kCp932));
     EXPECT_TRUE(noExtension.searches.empty());
     EXPECT_EQ(noExtension.itemsRead, (std::vector<int>{0, 1}));
+
+    // An extension without a byte form is never searched for: no item can equal it.
+    VectorList partial({".t", ".t*"});
+    EXPECT_TRUE(MatchesPatterns(u"x.t\u00E9", partial, kCp932));
+    EXPECT_TRUE(partial.searches.empty());
 }
 
 // The rules exactly as written: copies of the item and the extension from
-// which each "?" and the byte at its position are deleted one by one.
-bool LiteralMatch(const std::string& item, const std::string& name) {
-    const std::string extension = ExtensionOf(name, kCp932);
-    if (!extension.empty() && Lowered(item) == Lowered(extension)) return true;
+// which each "?" and the byte at its position are deleted one by one; an
+// extension without a whole byte form takes part in the "*" test only.
+bool LiteralMatch(const std::string& item, const Extension& extension) {
+    const std::string& e = extension.bytes;
     const std::size_t k = item.find('*');
-    if (k != std::string::npos && extension.size() >= k &&
-        extension.substr(0, k) == item.substr(0, k))
-        return true;
+    if (k != std::string::npos && e.size() >= k && e.substr(0, k) == item.substr(0, k)) return true;
+    if (!extension.whole) return false;
+    if (!e.empty() && Lowered(item) == e) return true;
     if (item.find('?') == std::string::npos) return false;
     std::string p = item;
-    std::string e = extension;
+    std::string q = e;
     for (std::size_t j = p.find('?'); j != std::string::npos; j = p.find('?')) {
         p.erase(j, 1);
-        if (e.size() > j) e.erase(j, 1);
+        if (q.size() > j) q.erase(j, 1);
     }
-    return p == e;
+    return p == q;
 }
 
-void Combine(const std::vector<std::string>& tokens, std::size_t maxTokens,
-             std::vector<std::string>& out) {
-    std::vector<std::string> level = {""};
+template <typename T>
+void Combine(const std::vector<T>& tokens, std::size_t maxTokens, std::vector<T>& out) {
+    std::vector<T> level = {T()};
     out = level;
     for (std::size_t n = 0; n < maxTokens; ++n) {
-        std::vector<std::string> next;
-        for (const std::string& prefix : level)
-            for (const std::string& token : tokens)
+        std::vector<T> next;
+        for (const T& prefix : level)
+            for (const T& token : tokens)
                 next.push_back(prefix + token);
         out.insert(out.end(), next.begin(), next.end());
         level = std::move(next);
@@ -101,49 +90,62 @@ void Combine(const std::vector<std::string>& tokens, std::size_t maxTokens,
 
 TEST(MatchesPatterns, AgreesWithTheLiteralRulesOnEverySmallCase) {
     std::vector<std::string> items;
-    Combine({".", "a", "b", "?", "*", "\x82\x81"}, 4, items);
-    std::vector<std::string> extensions;
-    Combine({"a", "B", "\x82\x60"}, 3, extensions);
-    std::vector<std::string> names = {"x"};
-    for (const std::string& extension : extensions)
-        names.push_back("x." + extension);
+    Combine<std::string>({".", "a", "b", "?", "*", "\x82\x81"}, 4, items);
+    // Ａ lowers to ａ (82 81); é has no byte form.
+    std::vector<std::u16string> extensions;
+    Combine<std::u16string>({u"a", u"B", u"\uFF21", u"\u00E9"}, 3, extensions);
+    std::vector<std::u16string> names = {u"x"};
+    for (const std::u16string& extension : extensions)
+        names.push_back(u"x." + extension);
 
     int failures = 0;
-    for (const std::string& item : items) {
-        for (const std::string& name : names) {
-            const bool want = LiteralMatch(item, name);
-            if (MatchesPatterns(name, VectorList({item}), kCp932) != want && ++failures <= 10)
-                ADD_FAILURE() << "item \"" << item << "\" name \"" << name << "\" want " << want;
+    for (const std::u16string& name : names) {
+        const Extension extension = ExtensionOf(name, kCp932);
+        for (const std::string& item : items) {
+            const bool want = LiteralMatch(item, extension);
+            if (Matches(name, {item}) != want && ++failures <= 10)
+                ADD_FAILURE() << "item \"" << item << "\" extension \"" << extension.bytes
+                              << "\" whole " << extension.whole << " want " << want;
         }
     }
     EXPECT_EQ(failures, 0);
 }
 
-TEST(ExtensionOf, FromTheLastDotLowerCased) {
+TEST(ExtensionOf, FromTheLastDotLowerCasedInTheCodePagesBytes) {
     const struct {
-        const char* name;
-        const char* extension;
+        const char16_t* name;
+        const char* bytes;
+        bool whole;
     } cases[] = {
-        {"Report.BAK", ".bak"},
-        {"a.tar.gz", ".gz"},
-        {".profile", ".profile"},
-        {"Makefile", ""},
-        {"", ""},
-        {"a.", "."},
-        {"a..", "."},
-        {"x.ReadMe", ".readme"},
+        {u"Report.BAK", ".bak", true},
+        {u"a.tar.gz", ".gz", true},
+        {u".profile", ".profile", true},
+        {u"Makefile", "", true},
+        {u"", "", true},
+        {u"a.", ".", true},
+        {u"a..", ".", true},
+        {u"x.ReadMe", ".readme", true},
         // Full-width capitals are lowered; ア's trail byte 0x41 and 表's 0x5C are not.
-        {"x.\x82\x73\x82\x6C\x82\x6F", ".\x82\x94\x82\x8D\x82\x90"},
-        {"x.\x83\x41Z", ".\x83\x41z"},
-        {"\x95\x5C.TMP", ".tmp"},
-        {"a.\x95\x5C", ".\x95\x5C"},
-        {"a.\x82\x60\x82\x79", ".\x82\x81\x82\x9A"},
-        // A lead byte cut off at the end stays as it is.
-        {"a.B\x95", ".b\x95"},
+        {u"x.\uFF34\uFF2D\uFF30", ".\x82\x94\x82\x8D\x82\x90", true},
+        {u"x.\u30A2Z", ".\x83\x41z", true},
+        {u"\u8868.TMP", ".tmp", true},
+        {u"a.\u8868", ".\x95\x5C", true},
+        // The rest of the name plays no part.
+        {u"caf\u00E9.TMP", ".tmp", true},
+        {u"\U0001F600.Tmp", ".tmp", true},
+        // Only what comes before the first character without a byte form.
+        {u"x.T\u00E9X", ".t", false},
+        {u"x.\uD55C", ".", false},
+        {u"x.ab\U0001F600", ".ab", false},
+        {u"x.\u00E9.Bak", ".bak", true},
+        // Never a look-alike: é is not e.
+        {u"x.caf\u00E9", ".caf", false},
     };
     for (const auto& test : cases) {
-        SCOPED_TRACE(test.name);
-        EXPECT_EQ(ExtensionOf(test.name, kCp932), test.extension);
+        SCOPED_TRACE(test.bytes);
+        const Extension extension = ExtensionOf(test.name, kCp932);
+        EXPECT_EQ(extension.bytes, test.bytes);
+        EXPECT_EQ(extension.whole, test.whole);
     }
 }
 

@@ -8,9 +8,22 @@
 #include <string>
 #include <vector>
 
-#include "support/cp932.h"
+#include "support/native_text.h"
 
 namespace {
+
+// The cases are written in UTF-8 and cross into the rules as UTF-16.
+using Measurer = std::function<int(const std::string&)>;
+
+std::string Drop(const std::string& directory) {
+    return Utf16ToUtf8(DropLeadingFolder(Utf8ToUtf16(directory)));
+}
+
+std::string Fit(const std::string& path, int maxWidth, const Measurer& width) {
+    return Utf16ToUtf8(FitPathToWidth(Utf8ToUtf16(path), maxWidth, [&](const std::u16string& text) {
+        return width(Utf16ToUtf8(text));
+    }));
+}
 
 struct DropCase {
     const char* directory;
@@ -30,22 +43,17 @@ TEST(DropLeadingFolder, Steps) {
         {"...\\", ""},
         {"a", ""},
         {"\\\\server\\share\\", "\\...\\server\\share\\"},
-        // 表's trail byte is no separator.
-        {"\\\x95\x5C"
-         "a\\x\\",
-         "\\...\\x\\"},
-        {"\x95\x5C\\x\\", "...\\x\\"},
-        // A folder of its own starting with "." loses whole characters only.
-        {"\\.ab\x95\x5C"
-         "cd\\x\\",
-         "\\...\\x\\"},
-        // A lead byte cut off at the end.
-        {"\\a\\b\x95", "\\...\\b\x95"},
-        {"\\a\x95", "\\"},
+        // 表 (0x5C as the second byte in Shift_JIS) is a character like any other.
+        {"\\表a\\x\\", "\\...\\x\\"},
+        {"表\\x\\", "...\\x\\"},
+        {"\\café\\한\\", "\\...\\한\\"},
+        // A folder of its own starting with "." loses four whole characters.
+        {"\\.a😀b\\x\\", "\\...\\x\\"},
+        {"\\.a😀\\x\\y\\", "\\...\\y\\"},
     };
     for (const DropCase& test : cases) {
         SCOPED_TRACE(test.directory);
-        EXPECT_EQ(DropLeadingFolder(test.directory, kCp932), test.expected);
+        EXPECT_EQ(Drop(test.directory), test.expected);
     }
 }
 
@@ -59,7 +67,7 @@ public:
             widths_[sequence[i]] = static_cast<int>(10 * (sequence.size() - i));
     }
     int Width(const std::string& text) const { return widths_.at(text); }
-    std::function<int(const std::string&)> Measure() {
+    Measurer Measure() {
         return [this](const std::string& text) {
             measured.push_back(text);
             auto found = widths_.find(text);
@@ -84,7 +92,7 @@ void ExpectSequence(const std::vector<std::string>& sequence) {
         SCOPED_TRACE(sequence[i]);
         SequenceWidths widths(sequence);
         const int maxWidth = widths.Width(sequence[i]);
-        EXPECT_EQ(FitPathToWidth(sequence[0], maxWidth, widths.Measure(), kCp932), sequence[i]);
+        EXPECT_EQ(Fit(sequence[0], maxWidth, widths.Measure()), sequence[i]);
         // The name alone is returned without a measurement: nothing is left to drop.
         const std::vector<std::string> measured(sequence.begin(),
                                                 sequence.begin() + (i < last ? i + 1 : last));
@@ -92,8 +100,7 @@ void ExpectSequence(const std::vector<std::string>& sequence) {
 
         if (i < last) {
             SequenceWidths narrower(sequence);
-            EXPECT_EQ(FitPathToWidth(sequence[0], maxWidth - 1, narrower.Measure(), kCp932),
-                      sequence[i + 1]);
+            EXPECT_EQ(Fit(sequence[0], maxWidth - 1, narrower.Measure()), sequence[i + 1]);
         }
     }
 }
@@ -108,13 +115,14 @@ TEST(FitPathToWidth, NetworkFolderShortensFolderByFolder) {
                     "\\...\\dir", "...\\dir", "dir"});
 }
 
-TEST(FitPathToWidth, DoubleByteFoldersAreNeverSplit) {
-    // Folders 表a and b, then the name 表, which ends in the byte 0x5C.
-    ExpectSequence({"C:\\\x95\x5C"
-                    "a\\b\\\x95\x5C",
-                    "C:\\...\\b\\\x95\x5C", "C:\\...\\\x95\x5C", "...\\\x95\x5C", "\x95\x5C"});
-    ExpectSequence({"\\\\\x95\x5C\\\x83\x5C\\x", "\\...\\\x95\x5C\\\x83\x5C\\x",
-                    "\\...\\\x83\x5C\\x", "\\...\\x", "...\\x", "x"});
+TEST(FitPathToWidth, FoldersAreDroppedAsWholeNames) {
+    // 表 and ソ end in the byte 0x5C in Shift_JIS, which is never a separator.
+    ExpectSequence({"C:\\表a\\b\\表", "C:\\...\\b\\表", "C:\\...\\表", "...\\表", "表"});
+    ExpectSequence(
+        {"\\\\表\\ソ\\x", "\\...\\表\\ソ\\x", "\\...\\ソ\\x", "\\...\\x", "...\\x", "x"});
+    // Names outside code page 932 are shown as they are.
+    ExpectSequence(
+        {"D:\\café\\한국\\😀.d", "D:\\...\\한국\\😀.d", "D:\\...\\😀.d", "...\\😀.d", "😀.d"});
 }
 
 TEST(FitPathToWidth, RelativeAndDriveRelativePaths) {
@@ -130,55 +138,48 @@ TEST(FitPathToWidth, FittingPathsAreKept) {
                            "Folder", "",     "C:\\Program Files\\Sub\\Deep\\Folder"};
     for (const char* path : paths) {
         SCOPED_TRACE(path);
-        EXPECT_EQ(FitPathToWidth(path, 289, SevenPerByte, kCp932), path);
+        EXPECT_EQ(Fit(path, 289, SevenPerByte), path);
     }
 }
 
 TEST(FitPathToWidth, NameWiderThanTheLabelIsReturnedAlone) {
     const std::string name(60, 'n');
-    EXPECT_EQ(FitPathToWidth("C:\\data\\old\\" + name, 289, SevenPerByte, kCp932), name);
-    EXPECT_EQ(FitPathToWidth(name, 289, SevenPerByte, kCp932), name);
+    EXPECT_EQ(Fit("C:\\data\\old\\" + name, 289, SevenPerByte), name);
+    EXPECT_EQ(Fit(name, 289, SevenPerByte), name);
 }
 
-TEST(FitPathToWidth, LeadByteCutOffAtTheEnd) {
-    EXPECT_EQ(FitPathToWidth("C:\\dir\\a\x95", 0, SevenPerByte, kCp932), "a\x95");
-    EXPECT_EQ(FitPathToWidth("C:\\dir\\\x95", 0, SevenPerByte, kCp932), "\x95");
-    EXPECT_EQ(FitPathToWidth("\x95", 0, SevenPerByte, kCp932), "\x95");
-    EXPECT_EQ(FitPathToWidth("C:\\\x95", 1000, SevenPerByte, kCp932), "C:\\\x95");
-}
-
-// Every short text over the bytes that matter: the loop ends, keeps a tail of
-// the path, and never measures a text twice.
-TEST(FitPathToWidth, EndsOnArbitraryBytes) {
-    const char alphabet[] = {'\\', ':', '.', 'a', '\x95'};
-    std::vector<std::string> paths = {""};
+// Every short text over the units that matter, halves of surrogate pairs among
+// them: the loop ends, keeps a tail of the path, and never measures a text twice.
+TEST(FitPathToWidth, EndsOnArbitraryUnits) {
+    const char16_t alphabet[] = {u'\\', u':', u'.', u'a', 0xD83D, 0xDE00};
+    std::vector<std::u16string> paths = {u""};
     for (std::size_t begin = 0, length = 0; length < 6; ++length) {
         const std::size_t end = paths.size();
         for (std::size_t i = begin; i < end; ++i)
-            for (char byte : alphabet)
-                paths.push_back(paths[i] + byte);
+            for (char16_t unit : alphabet)
+                paths.push_back(paths[i] + unit);
         begin = end;
     }
     int failures = 0;
-    for (const std::string& path : paths) {
-        std::set<std::string> measured;
+    for (const std::u16string& path : paths) {
+        std::set<std::u16string> measured;
         bool twice = false;
         int calls = 0;
-        const auto width = [&](const std::string& text) {
+        const auto width = [&](const std::u16string& text) {
             if (!measured.insert(text).second) twice = true;
             if (++calls > 20) throw std::runtime_error("no end");
             return 1000;
         };
-        std::string result;
+        std::u16string result;
         try {
-            result = FitPathToWidth(path, 0, width, kCp932);
+            result = FitPathToWidth(path, 0, width);
         } catch (const std::runtime_error&) {
             twice = true;
         }
         const bool tail = result.size() <= path.size() &&
                           path.compare(path.size() - result.size(), result.size(), result) == 0;
         if ((twice || !tail) && ++failures <= 10)
-            ADD_FAILURE() << "path \"" << path << "\" gave \"" << result << "\"";
+            ADD_FAILURE() << "path of " << path.size() << " units gave " << result.size();
     }
     EXPECT_EQ(failures, 0);
 }

@@ -6,18 +6,21 @@
 #include <string>
 #include <vector>
 
-#include "support/cp932.h"
+#include "support/native_text.h"
 
 namespace {
 
+// Paths and names are written in UTF-8 here and cross into the walk as UTF-16.
 struct Entry {
-    std::string name;
+    std::u16string name;
     unsigned long attributes;
 };
 
-Entry File(const std::string& name, unsigned long attributes = 0x20) { return {name, attributes}; }
+Entry File(const std::string& name, unsigned long attributes = 0x20) {
+    return {Utf8ToUtf16(name), attributes};
+}
 Entry Folder(const std::string& name, unsigned long attributes = 0x10) {
-    return {name, attributes};
+    return {Utf8ToUtf16(name), attributes};
 }
 
 class ScriptedListing : public DirListing {
@@ -39,7 +42,8 @@ private:
 // Folders by listing mask; any other mask can't be listed.
 class ScriptedSource : public DirectorySource {
 public:
-    std::unique_ptr<DirListing> Open(const std::string& mask) override {
+    std::unique_ptr<DirListing> Open(const std::u16string& wideMask) override {
+        const std::string mask = Utf16ToUtf8(wideMask);
         opened.push_back(mask);
         auto found = folders.find(mask);
         if (found == folders.end()) return nullptr;
@@ -53,8 +57,8 @@ public:
 // the dialog's modal result does.
 class RecordingHost : public WalkHost {
 public:
-    bool EnterFolder(const std::string& path) override {
-        events.push_back("enter " + path);
+    bool EnterFolder(const std::u16string& path) override {
+        events.push_back("enter " + Utf16ToUtf8(path));
         return cancelPressed;
     }
     bool SubfoldersOn() override {
@@ -64,12 +68,13 @@ public:
         subfolderAnswers.erase(subfolderAnswers.begin());
         return answer;
     }
-    bool Matches(const char* name) override {
-        asked.push_back(name);
-        const std::string text = name;
+    bool Matches(const char16_t* name) override {
+        const std::string text = Utf16ToUtf8(name);
+        asked.push_back(text);
         return text.size() >= 4 && text.compare(text.size() - 4, 4, ".tmp") == 0;
     }
-    void FileFound(const std::string& path) override {
+    void FileFound(const std::u16string& wide) override {
+        const std::string path = Utf16ToUtf8(wide);
         events.push_back("found " + path);
         if (path == cancelAfterFinding) cancelPressed = true;
     }
@@ -90,7 +95,7 @@ TEST(SearchTree, DepthFirstInListingOrder) {
     source.folders["C:\\data\\*.*"] = {File("a.tmp"), Folder("sub"), File("d.tmp"), File("e.tmp")};
     source.folders["C:\\data\\sub\\*.*"] = {File("b.tmp"), File("c.tmp")};
     RecordingHost host;
-    EXPECT_TRUE(SearchTree("C:\\data", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\data"), source, host));
     EXPECT_EQ(host.events, (Events{"enter C:\\data", "found C:\\data\\a.tmp", "enter C:\\data\\sub",
                                    "found C:\\data\\sub\\b.tmp", "found C:\\data\\sub\\c.tmp",
                                    "found C:\\data\\d.tmp", "found C:\\data\\e.tmp"}));
@@ -104,7 +109,7 @@ TEST(SearchTree, SkipsDotEntriesByNameOnly) {
         Folder("."),           Folder(".."),         File("..tmp"),   File(".hidden.tmp", 0x22),
         File("sys.tmp", 0x24), File("ro.tmp", 0x21), File("keep.txt")};
     RecordingHost host;
-    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events, (Events{"enter C:\\d", "found C:\\d\\..tmp", "found C:\\d\\.hidden.tmp",
                                    "found C:\\d\\sys.tmp", "found C:\\d\\ro.tmp"}));
     EXPECT_EQ(host.asked, (Events{"..tmp", ".hidden.tmp", "sys.tmp", "ro.tmp", "keep.txt"}));
@@ -119,7 +124,7 @@ TEST(SearchTree, FoldersAreNeverMatched) {
         source.folders["C:\\d\\old.tmp\\*.*"] = {File("in.tmp")};
         RecordingHost host;
         host.subfolders = subfolders;
-        EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+        EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
         if (subfolders) {
             EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\old.tmp",
                                            "found C:\\d\\old.tmp\\in.tmp", "found C:\\d\\a.tmp"}));
@@ -142,7 +147,7 @@ TEST(SearchTree, SubfolderOptionIsReadAtEachFolderEntry) {
     source.folders["C:\\d\\s3\\*.*"] = {};
     RecordingHost host;
     host.subfolderAnswers = {true, false, true};
-    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events,
               (Events{"enter C:\\d", "enter C:\\d\\s1", "found C:\\d\\f.tmp", "enter C:\\d\\s3"}));
     EXPECT_EQ(host.subfolderReads, 3);
@@ -156,7 +161,7 @@ TEST(SearchTree, NeverFollowsLinksOrJunctions) {
     source.folders["C:\\d\\junction\\*.*"] = {File("outside.tmp")};
     source.folders["C:\\d\\real\\*.*"] = {File("in.tmp")};
     RecordingHost host;
-    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events,
               (Events{"enter C:\\d", "enter C:\\d\\real", "found C:\\d\\real\\in.tmp"}));
     EXPECT_EQ(source.opened, (Events{"C:\\d\\*.*", "C:\\d\\real\\*.*"}));
@@ -194,11 +199,16 @@ TEST(SearchTree, PathsFollowTheStartFolderAsGiven) {
          {"\\\\server\\share\\*.*", "\\\\server\\share\\sub\\*.*"},
          {"enter \\\\server\\share", "found \\\\server\\share\\a.tmp",
           "enter \\\\server\\share\\sub"}},
-        // 表 ends in the byte 0x5C and still needs a separator after it.
-        {"C:\\\x95\x5C",
-         "\x95\x5C",
-         {"C:\\\x95\x5C\\*.*", "C:\\\x95\x5C\\\x95\x5C\\*.*"},
-         {"enter C:\\\x95\x5C", "found C:\\\x95\x5C\\a.tmp", "enter C:\\\x95\x5C\\\x95\x5C"}},
+        // 表 ends in the byte 0x5C in Shift_JIS; in UTF-16 it is simply a character.
+        {"C:\\表",
+         "表",
+         {"C:\\表\\*.*", "C:\\表\\表\\*.*"},
+         {"enter C:\\表", "found C:\\表\\a.tmp", "enter C:\\表\\表"}},
+        // Names outside code page 932 stay exactly what they are.
+        {"C:\\café",
+         "한",
+         {"C:\\café\\*.*", "C:\\café\\한\\*.*"},
+         {"enter C:\\café", "found C:\\café\\a.tmp", "enter C:\\café\\한"}},
     };
     for (const PrefixCase& test : cases) {
         SCOPED_TRACE(test.start);
@@ -206,7 +216,7 @@ TEST(SearchTree, PathsFollowTheStartFolderAsGiven) {
         source.folders[test.opened[0]] = {File("a.tmp"), Folder(test.subfolder)};
         source.folders[test.opened[1]] = {};
         RecordingHost host;
-        EXPECT_TRUE(SearchTree(test.start, source, host, kCp932));
+        EXPECT_TRUE(SearchTree(Utf8ToUtf16(test.start), source, host));
         EXPECT_EQ(source.opened, test.opened);
         EXPECT_EQ(host.events, test.events);
     }
@@ -223,16 +233,15 @@ TEST(ListingPrefix, AppendsOneSeparator) {
         {"data", "data\\"},
         {"\\\\server\\share\\", "\\\\server\\share\\"},
         {"", "\\"},
-        {"\x95\x5C", "\x95\x5C\\"},
-        {"C:\\\x95\x5C", "C:\\\x95\x5C\\"},
-        {"C:\\\x95\x5C\\", "C:\\\x95\x5C\\"},
-        {"C:\\\x83\x5C\x83\x5C", "C:\\\x83\x5C\x83\x5C\\"},
-        // A lead byte cut off at the end is a character of its own.
-        {"C:\\a\x95", "C:\\a\x95\\"},
+        {"表", "表\\"},
+        {"C:\\表", "C:\\表\\"},
+        {"C:\\表\\", "C:\\表\\"},
+        {"C:\\ソソ", "C:\\ソソ\\"},
+        {"C:\\😀", "C:\\😀\\"},
     };
     for (const auto& test : cases) {
         SCOPED_TRACE(test.folder);
-        EXPECT_EQ(ListingPrefix(test.folder, kCp932), test.prefix);
+        EXPECT_EQ(ListingPrefix(Utf8ToUtf16(test.folder)), Utf8ToUtf16(test.prefix));
     }
 }
 
@@ -240,12 +249,12 @@ TEST(SearchTree, FoldersThatCannotBeListedContributeNothing) {
     ScriptedSource source;
     source.folders["C:\\d\\*.*"] = {Folder("locked"), File("a.tmp")};
     RecordingHost host;
-    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\locked", "found C:\\d\\a.tmp"}));
 
     ScriptedSource missing;
     RecordingHost alone;
-    EXPECT_TRUE(SearchTree("C:\\gone", missing, alone, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\gone"), missing, alone));
     EXPECT_EQ(alone.events, Events{"enter C:\\gone"});
 }
 
@@ -253,7 +262,7 @@ TEST(SearchTree, EmptyStartFolderCompletes) {
     ScriptedSource source;
     source.folders["C:\\empty\\*.*"] = {Folder("."), Folder("..")};
     RecordingHost host;
-    EXPECT_TRUE(SearchTree("C:\\empty", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\empty"), source, host));
     EXPECT_EQ(host.events, Events{"enter C:\\empty"});
 }
 
@@ -266,7 +275,7 @@ TEST(SearchTree, CancelIsSeenOnlyOnEnteringAFolder) {
     source.folders["C:\\d\\sub2\\*.*"] = {File("never.tmp")};
     RecordingHost host;
     host.cancelAfterFinding = "C:\\d\\sub1\\x.tmp";
-    EXPECT_FALSE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_FALSE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     // Open listings run to their end; later folders are only shown.
     EXPECT_EQ(host.events, (Events{"enter C:\\d", "found C:\\d\\a.tmp", "enter C:\\d\\sub1",
                                    "found C:\\d\\sub1\\x.tmp", "enter C:\\d\\sub1\\deep",
@@ -281,7 +290,7 @@ TEST(SearchTree, CancelAfterTheLastFolderEntryIsNotSeen) {
     source.folders["C:\\d\\sub\\*.*"] = {File("x.tmp")};
     RecordingHost host;
     host.cancelAfterFinding = "C:\\d\\a.tmp";
-    EXPECT_TRUE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events, (Events{"enter C:\\d", "enter C:\\d\\sub", "found C:\\d\\sub\\x.tmp",
                                    "found C:\\d\\a.tmp", "found C:\\d\\b.tmp"}));
 }
@@ -291,7 +300,7 @@ TEST(SearchTree, CancelBeforeTheStartFolderListsNothing) {
     source.folders["C:\\d\\*.*"] = {File("a.tmp")};
     RecordingHost host;
     host.cancelPressed = true;
-    EXPECT_FALSE(SearchTree("C:\\d", source, host, kCp932));
+    EXPECT_FALSE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events, Events{"enter C:\\d"});
     EXPECT_TRUE(source.opened.empty());
 }

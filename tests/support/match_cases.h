@@ -1,14 +1,21 @@
 // File names against pattern lists, with the expected verdict. Shared by the
 // native test and the test against the real sorted list box, so a verdict
 // never depends on the order of the items. Shift_JIS bytes are written as
-// escapes: 表 95 5C, ア 83 41, あ 82 A0, い 82 A2, Ａ 82 60, ａ 82 81.
+// escapes: 表 95 5C, ア 83 41, あ 82 A0, い 82 A2, Ａ 82 60, ａ 82 81. Names
+// with characters outside code page 932 follow, as UTF-16.
 #pragma once
 #include <string>
 #include <vector>
 
 struct MatchCase {
     std::vector<std::string> items;
-    const char* name;
+    const char* name; // Shift_JIS bytes
+    bool expected;
+};
+
+struct WideMatchCase {
+    std::vector<std::string> items;
+    const char16_t* name;
     bool expected;
 };
 
@@ -105,4 +112,35 @@ inline const std::vector<MatchCase> kMatchCases = {
     {{".\x83\x61"}, "x.\x83\x41", false},
     {{".\x83\x61*"}, "x.\x83\x41", false},
     {{".\x83?"}, "x.\x83\x41", true},
+};
+
+// The rest of a name plays no part, whatever characters it holds; an extension
+// with a character that has no byte form is matched by its leading bytes alone,
+// and only by a "*": never by a look-alike, never by a "?".
+inline const std::vector<WideMatchCase> kWideMatchCases = {
+    {{".tmp"}, u"caf\u00E9.tmp", true},
+    {{".tmp"}, u"\uD55C.tmp", true},
+    {{".tmp"}, u"\U0001F600.tmp", true},
+    {{".tmp"}, u"\u03A9mega.TMP", true},
+    {{".tmp"}, u"\u65E5\u672C.tmp", true},
+    {{".tmp"}, u"caf\u00E9.txt", false},
+    {{".tmp", ".b?k"}, u"\uD55C", false},
+    {{"*"}, u"\uD55C", true},
+    // Extensions without a whole byte form.
+    {{".t*"}, u"x.t\uD55C", true},
+    {{".t*"}, u"x.\uD55Ct", false},
+    {{".*"}, u"x.\u00E9", true},
+    {{"*"}, u"x.\U0001F600", true},
+    {{".e"}, u"x.\u00E9", false},
+    {{".e*"}, u"x.\u00E9", false},
+    {{".?"}, u"x.\u00E9", false},
+    {{".t?"}, u"x.t\uD55C", false},
+    {{".t??"}, u"x.t\U0001F600", false},
+    {{".t??*"}, u"x.t\uD55C", false},
+    {{".tmp"}, u"x.tmp\u00E9", false},
+    {{".tmp*"}, u"x.tmp\u00E9", true},
+    {{".TMP"}, u"x.tmp\u00E9", false},
+    // A lone surrogate is no character at all.
+    {{".t*"}, u"x.t\xD800", true},
+    {{".t?"}, u"x.t\xD800", false},
 };

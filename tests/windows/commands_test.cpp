@@ -5,6 +5,7 @@
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
+#include "toolkit/ansi_code_page.h"
 
 #include <atomic>
 #include <thread>
@@ -187,7 +188,91 @@ TEST_F(Commands, EachCommandStartsFromAnEmptyList) {
     Pump();
     main->cmBurn->Execute();
     ASSERT_EQ(main->FoundFiles->Count(), 1u);
-    EXPECT_EQ(std::string((*main->FoundFiles)[0]), second / "c.tmp");
+    EXPECT_EQ(FoundPaths(*main), std::vector<std::string>{second / "c.tmp"});
+}
+
+// Names with characters outside code page 932 are listed and deleted exactly:
+// never a look-alike (the folder cafe.tmp for café.tmp), never a wildcard (the
+// folder a.tmp for "?.tmp"), and each by the same rule on its extension.
+TEST_F(Commands, NamesOutsideTheCodePageAreTakenExactlyByBothCommands) {
+    const std::u16string selected[] = {u"caf\u00E9.tmp", u"\uD55C.tmp", u"\U0001F600.tmp",
+                                       u"\u03A9mega.TMP", u"\u65E5\u672C.tmp"};
+    const std::u16string kept[] = {u"caf\u00E9.txt", u"cafe.tmp\\keep.txt", u"a.tmp\\keep.txt",
+                                   u"x.t\uD55C"};
+    for (bool permanent : {false, true}) {
+        SCOPED_TRACE(permanent ? "deleted for good" : "into the recycle bin");
+        ScratchTree tree;
+        tree.WideFolder(u"cafe.tmp");
+        tree.WideFolder(u"a.tmp");
+        for (const std::u16string& name : selected)
+            tree.WideFile(name);
+        for (const std::u16string& name : kept)
+            tree.WideFile(name);
+        const auto trashed = [](const std::u16string& name) {
+            return TrashedCount("/" + TrashInfoName(name));
+        };
+        std::vector<int> before;
+        for (const std::u16string& name : selected)
+            before.push_back(trashed(name));
+        const int foldersBefore = trashed(u"cafe.tmp") + trashed(u"a.tmp") + trashed(u"keep.txt");
+
+        main->ListBox1.Clear();
+        Prepare(tree.Path(), {".tmp"}, false);
+        MessageBoxCatcher catcher;
+        Click(permanent ? main->Button5.Handle() : main->Button4.Handle());
+        EXPECT_TRUE(catcher.Boxes().empty()) << "nothing to ask: every path names its file";
+        for (std::size_t i = 0; i < std::size(selected); ++i) {
+            SCOPED_TRACE(Utf16ToAnsi(selected[i]));
+            EXPECT_FALSE(WideExists(tree.WidePath(selected[i])));
+            EXPECT_EQ(trashed(selected[i]), before[i] + (permanent ? 0 : 1));
+        }
+        for (const std::u16string& name : kept)
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+        EXPECT_EQ(trashed(u"cafe.tmp") + trashed(u"a.tmp") + trashed(u"keep.txt"), foldersBefore);
+    }
+}
+
+// A close request (taskkill without /F, the taskbar) while the search runs: the
+// search ends as by Cancel, nothing is deleted, and the window then closes as
+// usual, its settings written, the program ending with 0.
+TEST_F(Commands, ACloseRequestDuringTheWalkCancelsItAndThenCloses) {
+    ScratchTree tree;
+    for (int i = 0; i < 20; ++i)
+        tree.File("d" + std::to_string(100 + i) + "\\x.tmp");
+    tree.File("d105\\stop_here\\y.tmp");
+    Prepare(tree.Path(), {".tmp"}, true);
+    WhenTextShown atFolder(u"stop_here", [this] { PostMessageA(main->Handle(), WM_CLOSE, 0, 0); });
+    const auto boxes = BoxesDuring([this] { Click(main->Button5.Handle()); });
+    ASSERT_TRUE(atFolder.Fired()) << "the walk reached the folder";
+    EXPECT_TRUE(boxes.empty());
+    for (int i = 0; i < 20; ++i)
+        EXPECT_TRUE(Exists(tree / ("d" + std::to_string(100 + i) + "\\x.tmp"))) << i;
+    EXPECT_TRUE(Exists(tree / "d105\\stop_here\\y.tmp"));
+    EXPECT_EQ(main->Handle(), nullptr) << "the window is closed";
+    EXPECT_TRUE(PathExists(ListPath()));
+    EXPECT_TRUE(PathExists(IniPath()));
+    EXPECT_TRUE(app->Terminated());
+    EXPECT_EQ(app->Run(), 0);
+}
+
+// When Windows ends the session, the settings are written before the process
+// may be ended, in the middle of a search too.
+TEST_F(Commands, TheEndOfTheSessionWritesTheSettingsAtOnce) {
+    ScratchTree tree;
+    tree.File("a\\stop_here\\x.txt");
+    tree.File("b\\y.txt");
+    Prepare(tree.Path(), {".tmp"}, true);
+    bool writtenDuringWalk = false;
+    WhenTextShown atFolder(u"stop_here", [&] {
+        EXPECT_TRUE(SendMessageA(main->Handle(), WM_QUERYENDSESSION, 0, 0));
+        SendMessageA(main->Handle(), WM_ENDSESSION, TRUE, 0);
+        writtenDuringWalk = PathExists(ListPath()) && PathExists(IniPath());
+    });
+    Click(main->Button5.Handle());
+    ASSERT_TRUE(atFolder.Fired());
+    EXPECT_TRUE(writtenDuringWalk);
+    EXPECT_NE(ReadBytes(IniPath()).find(tree.Path()), std::string::npos) << "with the folder";
+    EXPECT_NE(main->Handle(), nullptr) << "the window stays until the system ends the process";
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // folder creation, whole-file reads, the replacing save, and the shell's
 // delete request into the freedesktop trash.
 #include "support/app_fixture.h"
+#include "toolkit/ansi_code_page.h"
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
@@ -362,7 +363,7 @@ protected:
         for (const std::string& name : names) {
             paths.push_back(temp / name);
             WriteBytes(paths.back(), "content of " + name);
-            main->FoundFiles->Add(paths.back());
+            main->FoundFiles->Add(AnsiToUtf16(paths.back()));
         }
         return paths;
     }

@@ -5,6 +5,7 @@
 #include "toolkit/failure_text.h"
 
 #include <cstdlib>
+#include <stdexcept>
 #include <ostream>
 #include <vector>
 
@@ -150,21 +151,40 @@ TEST_F(MainWindow, AltFMovesTheFocusToTheFolderField) {
     EXPECT_EQ(GetFocus(), main->Edit1.Handle());
 }
 
+// A control's window procedure replaced for the scope; the replacement finds the
+// one it stands in for with OldProc.
+class Subclassed {
+public:
+    Subclassed(HWND control, WNDPROC proc) : control_(control) {
+        SetPropA(control, "old",
+                 reinterpret_cast<HANDLE>(
+                     SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(proc))));
+    }
+    ~Subclassed() {
+        SetWindowLongPtrW(control_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(OldProc(control_)));
+    }
+    Subclassed(const Subclassed&) = delete;
+    Subclassed& operator=(const Subclassed&) = delete;
+    static WNDPROC OldProc(HWND control) {
+        return reinterpret_cast<WNDPROC>(GetPropA(control, "old"));
+    }
+
+private:
+    HWND control_;
+};
+
 // Counts Ctrl+A key presses that reach Edit2 itself.
 LRESULT CALLBACK CountingEdit(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-    auto* old = reinterpret_cast<WNDPROC>(GetPropA(hwnd, "old"));
     if (msg == WM_KEYDOWN && wParam == 'A' && GetKeyState(VK_CONTROL) < 0)
         SetPropA(hwnd, "hits",
                  reinterpret_cast<HANDLE>(reinterpret_cast<INT_PTR>(GetPropA(hwnd, "hits")) + 1));
-    return CallWindowProcA(old, hwnd, msg, wParam, lParam);
+    return CallWindowProcW(Subclassed::OldProc(hwnd), hwnd, msg, wParam, lParam);
 }
 
 TEST_F(MainWindow, CtrlShortcutRunsAnEnabledActionElseReachesTheEdit) {
     Start();
     HWND edit = main->Edit2.Handle();
-    SetPropA(edit, "old",
-             reinterpret_cast<HANDLE>(
-                 SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(CountingEdit))));
+    Subclassed counting(edit, CountingEdit);
     auto hits = [edit] { return reinterpret_cast<INT_PTR>(GetPropA(edit, "hits")); };
     main->Edit2.SetFocus();
     Type("tmp");
@@ -177,7 +197,6 @@ TEST_F(MainWindow, CtrlShortcutRunsAnEnabledActionElseReachesTheEdit) {
     Key('A', true);
     EXPECT_EQ(main->ListBox1.Count(), 1);
     EXPECT_EQ(hits(), 1);
-    SetWindowLongPtrA(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(GetPropA(edit, "old")));
 }
 
 TEST_F(MainWindow, EnterOnAFocusedButtonClicksThatButtonNotTheDefault) {
@@ -289,6 +308,44 @@ TEST_F(MainWindow, ClosingEndsTheLoopWithExitCodeZero) {
     PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(app->Run(), 0);
     EXPECT_EQ(main->Handle(), nullptr);
+}
+
+// A list box that refuses every new item, as one out of memory does.
+LRESULT CALLBACK RefusingList(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (msg == LB_ADDSTRING) return LB_ERRSPACE;
+    return CallWindowProcW(Subclassed::OldProc(hwnd), hwnd, msg, wParam, lParam);
+}
+
+// A failure inside a keyboard shortcut or an idle update is shown in the same
+// box as any other, and the program goes on.
+TEST_F(MainWindow, FailuresInShortcutsAndIdleUpdatesAreShownAndTheProgramGoesOn) {
+    Start();
+    main->Edit2.SetFocus();
+    Type("tmp");
+    Pump();
+    {
+        Subclassed refusing(main->ListBox1.Handle(), RefusingList);
+        const auto boxes = BoxesDuring([this] { Key('A', true); });
+        ASSERT_EQ(boxes.size(), 1u) << "Ctrl+A failed";
+        EXPECT_EQ(boxes[0].caption, app->Title());
+        EXPECT_EQ(boxes[0].text, "行を挿入できません.");
+        EXPECT_FALSE(app->Terminated());
+        EXPECT_EQ(main->ListBox1.Count(), 0);
+    }
+    Key('A', true);
+    EXPECT_EQ(main->ListBox1.Count(), 1) << "the next Ctrl+A works";
+
+    int failures = 1;
+    main->cmDelete->OnUpdate = [&failures](TAction&) {
+        if (failures-- > 0) throw std::runtime_error("更新できません");
+    };
+    const auto boxes = BoxesDuring([this] { Pump(); });
+    ASSERT_EQ(boxes.size(), 1u) << "the idle update failed";
+    EXPECT_EQ(boxes[0].text, "更新できません.");
+    EXPECT_FALSE(app->Terminated());
+    PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
+    EXPECT_EQ(app->Run(), 0) << "and the program still closes as usual";
+    EXPECT_TRUE(PathExists(ListPath()));
 }
 
 } // namespace

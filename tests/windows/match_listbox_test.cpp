@@ -3,6 +3,7 @@
 #include "search/findunit.h"
 #include "support/app_fixture.h"
 #include "support/match_cases.h"
+#include "toolkit/ansi_code_page.h"
 
 #include <algorithm>
 #include <string>
@@ -43,10 +44,22 @@ TEST_F(MatchListBoxTest, EveryCaseHasItsVerdict) {
         if (!std::all_of(c.items.begin(), c.items.end(), IsShiftJisText)) continue;
         ++checked;
         Fill(c.items);
-        EXPECT_EQ(MatchesExtension(c.name), c.expected)
+        EXPECT_EQ(MatchesExtension(AnsiToUtf16(c.name)), c.expected)
             << "name " << c.name << ", items " << Items(c.items);
     }
     EXPECT_GT(checked * 10, static_cast<int>(kMatchCases.size()) * 9) << "nearly all cases apply";
+}
+
+// Names with characters outside the code page, against the system's own
+// conversion and lower-casing.
+TEST_F(MatchListBoxTest, NamesOutsideTheCodePage) {
+    int index = 0;
+    for (const WideMatchCase& c : kWideMatchCases) {
+        Fill(c.items);
+        EXPECT_EQ(MatchesExtension(c.name), c.expected)
+            << "wide case " << index << ", items " << Items(c.items);
+        ++index;
+    }
 }
 
 // Items land in sorted order, so a whole-item hit must not depend on where an
@@ -55,20 +68,20 @@ TEST_F(MatchListBoxTest, CaseTwinsInEitherOrder) {
     for (const auto& items : {std::vector<std::string>{".TMP", ".tmp", ".Tmp"},
                               std::vector<std::string>{".Tmp", ".tmp", ".TMP"}}) {
         Fill(items);
-        EXPECT_TRUE(MatchesExtension("a.tMp")) << Items(items);
-        EXPECT_FALSE(MatchesExtension("a.tmq")) << Items(items);
+        EXPECT_TRUE(MatchesExtension(u"a.tMp")) << Items(items);
+        EXPECT_FALSE(MatchesExtension(u"a.tmq")) << Items(items);
     }
 }
 
 TEST_F(MatchListBoxTest, ReadsTheListAfreshAtEveryCall) {
     Fill({".bak"});
-    EXPECT_FALSE(MatchesExtension("x.tmp"));
+    EXPECT_FALSE(MatchesExtension(u"x.tmp"));
     main->ListBox1.Add(".tmp");
-    EXPECT_TRUE(MatchesExtension("x.tmp"));
+    EXPECT_TRUE(MatchesExtension(u"x.tmp"));
     main->ListBox1.Delete(main->ListBox1.FindExact(".tmp"));
-    EXPECT_FALSE(MatchesExtension("x.tmp"));
+    EXPECT_FALSE(MatchesExtension(u"x.tmp"));
     main->ListBox1.Clear();
-    EXPECT_FALSE(MatchesExtension("x.bak"));
+    EXPECT_FALSE(MatchesExtension(u"x.bak"));
 }
 
 } // namespace

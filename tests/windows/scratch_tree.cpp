@@ -1,9 +1,12 @@
 #include "scratch_tree.h"
 
+#include "toolkit/ansi_code_page.h"
+
 #include <windows.h>
 
 #include <atomic>
 #include <fstream>
+#include <sstream>
 #include <stdexcept>
 
 namespace {
@@ -99,6 +102,26 @@ void ScratchTree::File(const std::string& relative, DWORD attributes) const {
     if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesA(path.c_str(), attributes);
 }
 
+std::u16string ScratchTree::WidePath(const std::u16string& relative) const {
+    return AnsiToUtf16(path_) + u"\\" + relative;
+}
+
+void ScratchTree::WideFolder(const std::u16string& relative) const {
+    if (!CreateDirectoryW(AsWide(WidePath(relative).c_str()), nullptr))
+        throw std::runtime_error("cannot create a folder in " + path_);
+}
+
+void ScratchTree::WideFile(const std::u16string& relative) const {
+    HANDLE file = CreateFileW(AsWide(WidePath(relative).c_str()), GENERIC_WRITE, 0, nullptr,
+                              CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a file in " + path_);
+    CloseHandle(file);
+}
+
+bool WideExists(const std::u16string& path) {
+    return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool ScratchTree::Link(const std::string& relative, const std::string& target) const {
     const std::string path = *this / relative;
     const std::string at = UnixPath(path);
@@ -144,17 +167,27 @@ std::string TrashFolder() {
 }
 
 std::vector<std::string> TrashedPaths() {
+    // Wide calls: the entries are named after the files, whatever their characters.
     std::vector<std::string> paths;
-    const std::string info = TrashFolder() + "\\info";
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((info + "\\*.trashinfo").c_str(), &data);
+    const std::u16string info = AnsiToUtf16(TrashFolder() + "\\info\\");
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(AsWide((info + u"*.trashinfo").c_str()), &data);
     if (find == INVALID_HANDLE_VALUE) return paths;
     do {
-        std::ifstream in(info + "\\" + data.cFileName);
+        const std::u16string path = info + AsUtf16(data.cFileName);
+        HANDLE file = CreateFileW(AsWide(path.c_str()), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) continue;
+        std::string text(4096, '\0');
+        DWORD got = 0;
+        ReadFile(file, &text[0], static_cast<DWORD>(text.size()), &got, nullptr);
+        CloseHandle(file);
+        text.resize(got);
+        std::istringstream lines(text);
         std::string line;
-        while (std::getline(in, line))
+        while (std::getline(lines, line))
             if (line.rfind("Path=", 0) == 0) paths.push_back(line.substr(5));
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     return paths;
 }
@@ -169,15 +202,15 @@ int TrashedCount(const std::string& tail) {
 }
 
 std::string TrashInfoName(const std::string& ansiName) {
-    const int wide = MultiByteToWideChar(CP_ACP, 0, ansiName.data(),
-                                         static_cast<int>(ansiName.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(wide), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, ansiName.data(), static_cast<int>(ansiName.size()), &text[0],
-                        wide);
+    return TrashInfoName(AnsiToUtf16(ansiName));
+}
+
+std::string TrashInfoName(const std::u16string& name) {
+    const int wide = static_cast<int>(name.size());
     const int size =
-        WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(CP_UTF8, 0, AsWide(name.data()), wide, nullptr, 0, nullptr, nullptr);
     std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), wide, &utf8[0], size, nullptr, nullptr);
+    WideCharToMultiByte(CP_UTF8, 0, AsWide(name.data()), wide, &utf8[0], size, nullptr, nullptr);
 
     static const char hex[] = "0123456789ABCDEF";
     std::string encoded;

@@ -30,6 +30,11 @@ public:
     void Folder(const std::string& relative) const;
     // Creates an empty file (and its folders), then gives it the attributes.
     void File(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
+    // The same for names of any characters, through the wide calls; the folders
+    // must be there already or be named in `folders` first.
+    std::u16string WidePath(const std::u16string& relative) const;
+    void WideFolder(const std::u16string& relative) const;
+    void WideFile(const std::u16string& relative) const;
     // A Unix symbolic link at `relative` whose text is `target`; false when it cannot be made.
     bool Link(const std::string& relative, const std::string& target) const;
 
@@ -51,6 +56,8 @@ private:
 
 // Removes a file or a folder with everything in it.
 void RemoveTree(const std::string& path);
+// Whether anything exists at the path, named exactly.
+bool WideExists(const std::u16string& path);
 
 // The trash folder of the Unix user that runs Wine, as a Windows path.
 std::string TrashFolder();
@@ -60,6 +67,7 @@ std::vector<std::string> TrashedPaths();
 // How many entries of the trash came from a path ending in `tail` (as a
 // .trashinfo spells it: see TrashInfoName).
 int TrashedCount(const std::string& tail);
-// A name's bytes as they appear in a .trashinfo path: Shift_JIS turned into
-// UTF-8, then every byte outside the unreserved set as %XX.
+// A name's bytes as they appear in a .trashinfo path: turned into UTF-8, then
+// every byte outside the unreserved set as %XX.
 std::string TrashInfoName(const std::string& ansiName);
+std::string TrashInfoName(const std::u16string& name);

@@ -1,6 +1,7 @@
 #include "search_support.h"
 
 #include "search/found_files.h"
+#include "toolkit/ansi_code_page.h"
 
 #include <algorithm>
 
@@ -15,7 +16,7 @@ void WatchingFixture::TearDown() {
     AppFixture::TearDown();
 }
 
-std::string WatchingSource::StartFolder() const {
+std::u16string WatchingSource::StartFolder() const {
     if (startReads++ == 0) firstStartTick = GetTickCount();
     return main_.StartFolder();
 }
@@ -26,16 +27,17 @@ bool WatchingSource::SubfoldersOn() const {
     return main_.SubfoldersOn();
 }
 
-bool WatchingSource::Matches(const char* name) const {
-    Record(name);
-    if (onMatch) onMatch(name);
+bool WatchingSource::Matches(const char16_t* name) const {
+    const std::string ansi = Utf16ToAnsi(name);
+    Record(ansi);
+    if (onMatch) onMatch(ansi);
     return main_.Matches(name);
 }
 
 void WatchingSource::Record(const std::string& asked) const {
     WalkMoment moment{asked, "", "", ""};
     if (dialog) {
-        moment.folder = dialog->Label1.Text();
+        moment.folder = Utf16ToAnsi(dialog->Label1.WideText());
         moment.status = dialog->Label2.Text();
         moment.count = dialog->Label4.Text();
     }
@@ -59,14 +61,52 @@ int WalkNow(TApplication& app, TAutoTavrix& main, WatchingSource& source, const 
 
 std::vector<std::string> FoundPaths(TAutoTavrix& main) {
     std::vector<std::string> paths;
-    for (std::size_t i = 0; i < main.FoundFiles->Count(); ++i)
-        paths.emplace_back((*main.FoundFiles)[i]);
+    for (std::u16string_view path : *main.FoundFiles)
+        paths.push_back(Utf16ToAnsi(path));
+    return paths;
+}
+
+std::vector<std::u16string> FoundWidePaths(TAutoTavrix& main) {
+    std::vector<std::u16string> paths;
+    for (std::u16string_view path : *main.FoundFiles)
+        paths.emplace_back(path);
     return paths;
 }
 
 std::vector<std::string> Sorted(std::vector<std::string> paths) {
     std::sort(paths.begin(), paths.end());
     return paths;
+}
+
+namespace {
+// The one watch of this thread, for its hook procedure.
+thread_local WhenTextShown* watching = nullptr;
+} // namespace
+
+WhenTextShown::WhenTextShown(std::u16string tail, std::function<void()> action)
+    : tail_(std::move(tail)), action_(std::move(action)),
+      hook_(SetWindowsHookExW(WH_CALLWNDPROC, Watch, nullptr, GetCurrentThreadId())) {
+    watching = this;
+}
+
+WhenTextShown::~WhenTextShown() {
+    watching = nullptr;
+    if (hook_) UnhookWindowsHookEx(hook_);
+}
+
+LRESULT CALLBACK WhenTextShown::Watch(int code, WPARAM wParam, LPARAM lParam) {
+    const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
+    WhenTextShown* self = watching;
+    if (code == HC_ACTION && self && !self->fired_ && call->message == WM_SETTEXT && call->lParam) {
+        const std::u16string text = AsUtf16(reinterpret_cast<const wchar_t*>(call->lParam));
+        const std::u16string& tail = self->tail_;
+        if (text.size() >= tail.size() &&
+            text.compare(text.size() - tail.size(), tail.size(), tail) == 0) {
+            self->fired_ = true;
+            self->action_();
+        }
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
 const char* InputName(CancelInput input) {

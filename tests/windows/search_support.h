@@ -15,7 +15,7 @@
 
 // What the dialog showed when the walk asked something of its source.
 struct WalkMoment {
-    std::string asked; // "subfolders" or the file name being matched
+    std::string asked; // "subfolders" or the file name being matched (ANSI)
     std::string folder, status, count;
 };
 
@@ -26,13 +26,13 @@ class WatchingSource : public TSearchSource {
 public:
     explicit WatchingSource(TAutoTavrix& main) : main_(main) {}
 
-    std::string StartFolder() const override;
+    std::u16string StartFolder() const override;
     bool SubfoldersOn() const override;
-    bool Matches(const char* name) const override;
+    bool Matches(const char16_t* name) const override;
     TFoundFiles& Found() override { return main_.Found(); }
 
     TSearchDlg* dialog = nullptr;
-    std::function<void(const std::string& name)> onMatch;
+    std::function<void(const std::string& name)> onMatch; // the name as ANSI text
     std::function<void()> onSubfolder;
     mutable int startReads = 0;
     mutable DWORD firstStartTick = 0; // GetTickCount() at the first StartFolder
@@ -58,9 +58,31 @@ protected:
 int WalkNow(TApplication& app, TAutoTavrix& main, WatchingSource& source, const std::string& start,
             bool subfolders, const std::vector<std::string>& patterns);
 
-// Every path of the main window's FoundFiles, in order.
+// Every path of the main window's FoundFiles, in order, as ANSI text (for names
+// within the code page) or exactly as found.
 std::vector<std::string> FoundPaths(TAutoTavrix& main);
+std::vector<std::u16string> FoundWidePaths(TAutoTavrix& main);
 std::vector<std::string> Sorted(std::vector<std::string> paths);
+
+// Runs `action` once, at the moment a window of this thread is given a text that
+// ends in `tail`: a test acts in the middle of a walk that the real command runs,
+// when the dialog shows that folder.
+class WhenTextShown {
+public:
+    WhenTextShown(std::u16string tail, std::function<void()> action);
+    ~WhenTextShown();
+    WhenTextShown(const WhenTextShown&) = delete;
+    WhenTextShown& operator=(const WhenTextShown&) = delete;
+    bool Fired() const { return fired_; }
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
+
+    std::u16string tail_;
+    std::function<void()> action_;
+    HHOOK hook_;
+    bool fired_ = false;
+};
 
 // Input that presses the dialog's cancel, posted so that the event loop meets it later.
 enum class CancelInput { ButtonClick, Escape, CloseBox, Enter, Space, AltC };

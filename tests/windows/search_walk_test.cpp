@@ -2,6 +2,7 @@
 // the system's directory listing, the main window's patterns and option.
 #include "search/findunit.h"
 #include "search/found_files.h"
+#include "toolkit/ansi_code_page.h"
 #include "search_support.h"
 #include "support/app_fixture.h"
 
@@ -30,6 +31,7 @@ protected:
         dialog.RunSearch();
         result = dialog.ModalResult();
         finalCount = dialog.Label4.Text();
+        lastFolderShown = dialog.Label1.WideText();
         source->dialog = nullptr;
         return FoundPaths(*main);
     }
@@ -44,7 +46,24 @@ protected:
     ScratchTree tree;
     int result = -1;
     std::string finalCount;
+    std::u16string lastFolderShown;
 };
+
+// Folders and files named with characters outside code page 932: found by their
+// exact names, and shown as they are, not as "?".
+TEST_F(SearchWalkTest, NamesOutsideTheCodePageAreFoundAndShownAsTheyAre) {
+    tree.WideFolder(u"caf\u00E9");
+    tree.WideFolder(u"caf\u00E9\\\uD55C\uAD6D");
+    tree.WideFile(u"caf\u00E9\\\uD55C\uAD6D\\\U0001F600.tmp");
+    tree.WideFile(u"caf\u00E9\\x.txt");
+    Walk(tree.Path(), true);
+    EXPECT_EQ(FoundWidePaths(*main), std::vector<std::u16string>{tree.WidePath(
+                                         u"caf\u00E9\\\uD55C\uAD6D\\\U0001F600.tmp")});
+    const std::u16string shownTail = u"caf\u00E9\\\uD55C\uAD6D";
+    ASSERT_GE(lastFolderShown.size(), shownTail.size());
+    EXPECT_EQ(lastFolderShown.substr(lastFolderShown.size() - shownTail.size()), shownTail);
+    EXPECT_EQ(result, mrOk);
+}
 
 TEST_F(SearchWalkTest, HiddenSystemAndReadOnlyFilesAreFound) {
     tree.File("plain.tmp");
@@ -245,7 +264,7 @@ TEST_F(SearchWalkTest, TheSystemListingReportsEveryEntry) {
     };
     for (const Case& c :
          {Case{tree / "*.*", 303}, Case{tree / "dir\\*.*", 2}, Case{tree / "missing\\*.*", -1}}) {
-        const std::unique_ptr<DirListing> open = listing.Open(c.mask);
+        const std::unique_ptr<DirListing> open = listing.Open(AnsiToUtf16(c.mask));
         if (c.entries < 0) {
             EXPECT_EQ(open, nullptr) << c.mask;
             continue;

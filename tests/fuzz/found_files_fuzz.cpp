@@ -1,0 +1,81 @@
+// The found list, which is the shell's delete request as it stands, over
+// arbitrary paths: every path in order, each ended by NUL, the terminator
+// ending the list, and nothing else; a path that would break the list is
+// refused and leaves it as it was.
+//
+// Input: UTF-16LE units; a NUL unit separates the paths (an empty one among
+// them is offered too, and must be refused).
+#include "search/found_files.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace {
+
+void Check(bool condition) {
+    if (!condition) std::abort();
+}
+
+// The paths of a list as the shell reads it: up to the empty one.
+std::vector<std::u16string> ReadAsShell(const char16_t* list) {
+    std::vector<std::u16string> paths;
+    while (*list != u'\0') {
+        paths.emplace_back(list);
+        list += paths.back().size() + 1;
+    }
+    return paths;
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::u16string> offered(1);
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const char16_t unit = static_cast<char16_t>(data[i] | data[i + 1] << 8);
+        if (unit == u'\0')
+            offered.emplace_back();
+        else
+            offered.back() += unit;
+    }
+
+    TFoundFiles files;
+    std::vector<std::u16string> kept;
+    std::size_t expectedSize = 0;
+    for (const std::u16string& path : offered) {
+        if (path.empty()) {
+            bool refused = false;
+            try {
+                files.Add(path);
+            } catch (const std::invalid_argument&) {
+                refused = true;
+            }
+            Check(refused);
+            continue;
+        }
+        files.Add(path);
+        kept.push_back(path);
+        expectedSize += path.size() + 1;
+    }
+
+    const std::u16string& list = files.Joined();
+    Check(list.size() == expectedSize);
+    Check(files.Count() == kept.size() && files.Empty() == kept.empty());
+    Check(list.empty() || list.back() == u'\0');
+    Check(ReadAsShell(list.c_str()) == kept);
+    std::vector<std::u16string> iterated;
+    for (std::u16string_view path : files)
+        iterated.emplace_back(path);
+    Check(iterated == kept);
+
+    // A cleared list is empty, and fills again from scratch.
+    files.Clear();
+    Check(files.Empty() && files.Joined().empty() && files.begin() == files.end());
+    for (const std::u16string& path : kept)
+        files.Add(path);
+    Check(files.Joined() == list);
+    return 0;
+}

@@ -1,0 +1,115 @@
+#include "support/native_text.h"
+
+#include "toolkit/utf16.h"
+
+#include <iconv.h>
+
+#include <cerrno>
+
+#include <stdexcept>
+
+namespace {
+
+bool IsLeadByte(unsigned char byte) {
+    return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
+}
+
+void Lower(char* text, std::size_t length) {
+    std::size_t i = 0;
+    while (i < length) {
+        const unsigned char byte = static_cast<unsigned char>(text[i]);
+        if (IsLeadByte(byte) && i + 1 < length) {
+            const unsigned char trail = static_cast<unsigned char>(text[i + 1]);
+            // Full-width Ａ-Ｚ (82 60-82 79) become ａ-ｚ (82 81-82 9A).
+            if (byte == 0x82 && trail >= 0x60 && trail <= 0x79)
+                text[i + 1] = static_cast<char>(trail + 0x21);
+            i += 2;
+        } else {
+            if (byte >= 'A' && byte <= 'Z') text[i] = static_cast<char>(byte + ('a' - 'A'));
+            ++i;
+        }
+    }
+}
+
+// One iconv conversion, kept open; each use starts from its initial state.
+class Converter {
+public:
+    Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+        if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv_open");
+    }
+    ~Converter() { iconv_close(cd_); }
+    Converter(const Converter&) = delete;
+    Converter& operator=(const Converter&) = delete;
+
+    // Converts from `in` while it can; false when it stopped before the end.
+    bool Convert(const char* in, std::size_t inBytes, std::string& out) {
+        iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+        char* source = const_cast<char*>(in);
+        std::size_t left = inBytes;
+        while (left > 0) {
+            char buffer[64];
+            char* target = buffer;
+            std::size_t room = sizeof buffer;
+            const std::size_t done = iconv(cd_, &source, &left, &target, &room);
+            out.append(buffer, static_cast<std::size_t>(target - buffer));
+            if (done == static_cast<std::size_t>(-1) && errno != E2BIG) return false;
+        }
+        return true;
+    }
+
+private:
+    iconv_t cd_;
+};
+
+std::size_t FromUtf16(const char16_t* text, std::size_t length, std::string& bytes) {
+    // Character by character, so the run ends exactly at the first character
+    // without a byte form. The table also knows best-fit look-alikes (£ as ￡),
+    // which must not count: only a character that reads back as itself does.
+    static Converter to("WINDOWS-31J", "UTF-16LE");
+    static Converter back("UTF-16LE", "WINDOWS-31J");
+    std::size_t done = 0;
+    while (done < length) {
+        const std::size_t units = CharUnits(text, done, length);
+        const char* character = reinterpret_cast<const char*>(text + done);
+        std::string one, again;
+        if (!to.Convert(character, units * 2, one) ||
+            !back.Convert(one.data(), one.size(), again) ||
+            again != std::string(character, units * 2))
+            break;
+        bytes += one;
+        done += units;
+    }
+    return done;
+}
+
+} // namespace
+
+const CodePage kCp932 = {IsLeadByte, Lower, FromUtf16};
+
+namespace {
+
+std::u16string ToUtf16(const char* from, std::string_view bytes) {
+    std::string utf16;
+    Converter converter("UTF-16LE", from);
+    if (!converter.Convert(bytes.data(), bytes.size(), utf16))
+        throw std::invalid_argument(std::string("no ") + from + " text");
+    std::u16string text(utf16.size() / 2, u'\0');
+    for (std::size_t i = 0; i < text.size(); ++i)
+        text[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |
+                                        static_cast<unsigned char>(utf16[2 * i + 1]) << 8);
+    return text;
+}
+
+} // namespace
+
+std::u16string Cp932ToUtf16(std::string_view bytes) { return ToUtf16("WINDOWS-31J", bytes); }
+
+std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text); }
+
+std::string Utf16ToUtf8(std::u16string_view text) {
+    std::string utf8;
+    Converter converter("UTF-8", "UTF-16LE");
+    if (!converter.Convert(reinterpret_cast<const char*>(text.data()), text.size() * 2, utf8))
+        throw std::invalid_argument("no UTF-16 text");
+    return utf8;
+}

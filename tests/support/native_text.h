@@ -1,0 +1,18 @@
+// Text for the native tests of the window-free rules: code page 932 as the
+// platform reports it, and conversions into the UTF-16 of file names.
+#pragma once
+#include "toolkit/code_page.h"
+
+#include <string>
+#include <string_view>
+
+// Lead bytes 0x81-0x9F and 0xE0-0xFC; lower-cases ASCII A-Z and full-width
+// Ａ-Ｚ and never touches a trail byte; converts from UTF-16 with the system's
+// Windows-31J table, exactly or not at all.
+extern const CodePage kCp932;
+
+// Shift_JIS bytes as UTF-16 (the test cases are written in bytes).
+std::u16string Cp932ToUtf16(std::string_view bytes);
+// UTF-8 (the native sources' own literals) as UTF-16, and back.
+std::u16string Utf8ToUtf16(std::string_view text);
+std::string Utf16ToUtf8(std::u16string_view text);
