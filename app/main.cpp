@@ -1,6 +1,6 @@
 #include "app/main.h"
 
-#include "search/findunit.h"
+#include "search/listbox_patterns.h"
 #include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 
@@ -38,8 +38,8 @@ TAutoTavrix::~TAutoTavrix() {
 // Created in tab order, so the dialog manager's z-order walk is the tab order
 // and Label1's mnemonic lands on Edit1, the control after it.
 void TAutoTavrix::CreateControls() {
-    Label1 = TLabel(AddControl("STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
-                               kAnchorsDefault));
+    Label1 = TControl(AddControl("STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
+                                 kAnchorsDefault));
     Edit1 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 24, 201, 20}, kLeftTopRight));
     Button1 = TButton(AddControl("BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
@@ -133,4 +133,7 @@ void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
 
 std::u16string TAutoTavrix::StartFolder() const { return AnsiToUtf16(Edit1.Text()); }
 
-bool TAutoTavrix::Matches(const char16_t* name) const { return MatchesExtension(name); }
+// The window's own list box, not the global way the walk's free function goes.
+bool TAutoTavrix::Matches(const char16_t* name) const {
+    return MatchesPatterns(name, TListBoxPatterns(ListBox1), AnsiCodePage());
+}

@@ -17,7 +17,7 @@ public:
     explicit TAutoTavrix(TApplication& app);
     ~TAutoTavrix() override;
 
-    TLabel Label1;
+    TControl Label1;
     TControl Bevel1;
     TEdit Edit1;
     TButton Button1;
@@ -30,9 +30,9 @@ public:
     TButton Button4;
     TButton Button5;
     TControl Bevel2;
-    TLabel Label2;
-    TLabel Label3;
-    TLabel Label4;
+    TControl Label2;
+    TControl Label3;
+    TControl Label4;
     std::unique_ptr<THtLabel> HtLabel1;
     std::unique_ptr<THtLabel> HtLabel2;
 

@@ -35,12 +35,12 @@ const FooterLink kHomeLink{"URL:https://brenvolt.example/tavrix/",
 
 void TAutoTavrix::CreateFooter() {
     footerBold_ = CreateDesignFont(TextHeight(), true);
-    Label2 = TLabel(
+    Label2 = TControl(
         AddControl("STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
-    Label4 = TLabel(
+    Label4 = TControl(
         AddControl("STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
-    Label3 = TLabel(AddControl("STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
-                               {160, 256, 203, 12}, kRightBottom));
+    Label3 = TControl(AddControl("STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
+                                 {160, 256, 203, 12}, kRightBottom));
     for (HWND bold : {Label2.Handle(), Label4.Handle()}) {
         SendMessageA(bold, WM_SETFONT, reinterpret_cast<WPARAM>(footerBold_.Get()), FALSE);
         SetLabelColor(bold, ColorToRGB(clGreen));

@@ -6,27 +6,13 @@
 #include "platform/shell.h"
 #include "toolkit/application.h"
 #include "toolkit/ini_file.h"
+#include "toolkit/scoped.h"
 
 #include <stdexcept>
 
 namespace {
 
 const char kSettingsFile[] = "\\tavrix.ini";
-
-// Suspends a list box's screen updates for the scope.
-class RedrawSuspended {
-public:
-    explicit RedrawSuspended(const TListBox& list) : list_(list) { list_.SetRedraw(false); }
-    ~RedrawSuspended() {
-        list_.SetRedraw(true);
-        InvalidateRect(list_.Handle(), nullptr, TRUE);
-    }
-    RedrawSuspended(const RedrawSuspended&) = delete;
-    RedrawSuspended& operator=(const RedrawSuspended&) = delete;
-
-private:
-    const TListBox& list_;
-};
 
 // The bounds to keep: a minimised window's own place is the one it is restored
 // to, not the parking spot the system moved it to.
@@ -69,7 +55,7 @@ void TAutoTavrix::LoadPatternList() {
         patternListUnread_ = true;
         throw std::runtime_error("ファイル " + path + " は開けません");
     }
-    RedrawSuspended quiet(ListBox1);
+    RedrawSuspended quiet(ListBox1.Handle());
     ListBox1.Clear();
     for (const std::string& line : ParseListFile(bytes))
         if (ListBox1.Add(line) < 0) throw std::runtime_error("行を挿入できません");

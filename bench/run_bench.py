@@ -5,9 +5,12 @@ Runs inside a display with a persistent wineserver (scripts/bench.sh sets that u
 with WINELOADER naming the build's Wine loader and WINEPREFIX and HOME pointing at
 throwaway folders.
 
-  run_bench.py BUILD_DIR [--root /tmp/tavrix-bench] [--rounds 5] [--trash 2000]
-               [--trash-large 0] [--burn 0] [--paths 1000000] [--walk-only] [--label TEXT]
+  run_bench.py BUILD_DIR [--profile-build DIR] [--root /tmp/tavrix-bench] [--rounds 5]
+               [--trash 2000] [--trash-large 0] [--burn 0] [--paths 1000000] [--walk-only]
+               [--label TEXT]
 
+--profile-build names the same program built to count where the walk's time goes
+(the *-bench presets); without it there is no step table.
 --burn 0 deletes a copy of every selected file of the tree permanently, 3 times;
 --trash-large 0 moves a copy of every selected file to the trash once (the trash
 slows down as it fills, so a large request is worth one run of its own); -1 skips it.
@@ -105,8 +108,9 @@ def measure_walks(build, tree, info, rounds):
     return walk, listing, find
 
 
-def measure_profile(build, tree, info):
-    lines = wine(build, "walk_bench", windows_path(tree), info["selected"], 2, "profile")
+def measure_profile(profile_build, tree, info):
+    """The same walk in the build that counts its steps (slightly slower for it)."""
+    lines = wine(profile_build, "walk_bench", windows_path(tree), info["selected"], 2)
     return {k: v for k, v in fields(lines[-1]).items()}
 
 
@@ -157,6 +161,7 @@ def mib(value):
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("build")
+    parser.add_argument("--profile-build", help="the same build counting the walk's steps")
     parser.add_argument("--root", default="/tmp/tavrix-bench")
     parser.add_argument("--rounds", type=int, default=5)
     parser.add_argument("--trash", type=int, default=2000)
@@ -182,7 +187,8 @@ def main():
     ]
     profile = None
     if not opts.walk_only:
-        profile = measure_profile(opts.build, tree, info)
+        if opts.profile_build:
+            profile = measure_profile(opts.profile_build, tree, info)
         burn_count = opts.burn or info["selected"]
         trash = measure_delete(opts.build, opts.root, opts.trash, False, 3)
         burn = measure_delete(opts.build, opts.root, burn_count, True, 3)
@@ -227,7 +233,6 @@ def main():
                  ("per folder: ProcessMessages", "pump"),
                  ("per file: pattern match", "match"),
                  ("per match: add to the found list", "add"),
-                 ("per match: count text", "count_text"),
                  ("per match: count label (text, size)", "count_label"),
                  ("per match: UpdateWindow", "count_paint"),
                  ("the rest: listing, recursion, paths", "listing")]

@@ -12,11 +12,16 @@ include_directories(${CMAKE_BINARY_DIR}/generated)
 add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
 add_link_options(-static -static-libgcc -static-libstdc++)
+option(TAVRIX_PROFILE "Count where the walk's time goes (benchmark builds)" OFF)
+if(TAVRIX_PROFILE)
+  add_compile_definitions(TAVRIX_PROFILE=1)
+endif()
 
 add_library(tavrix_gui STATIC
   toolkit/application.cpp
   toolkit/window.cpp
   toolkit/gdi.cpp
+  toolkit/scoped.cpp
   toolkit/timer.cpp
   toolkit/form.cpp
   toolkit/action.cpp

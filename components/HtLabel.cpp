@@ -3,6 +3,7 @@
 #include "platform/shell.h"
 #include "toolkit/application.h"
 #include "toolkit/form.h"
+#include "toolkit/scoped.h"
 
 #include <windowsx.h>
 
@@ -12,28 +13,6 @@
 namespace {
 
 const char kClassName[] = "THtLabel";
-
-// A paint pass with the label's font selected, ended on every path.
-class PaintSurface {
-public:
-    PaintSurface(HWND hwnd, HFONT font) : hwnd_(hwnd), dc_(BeginPaint(hwnd, &ps_)) {
-        if (dc_ && font) old_ = SelectObject(dc_, font);
-    }
-    ~PaintSurface() {
-        if (dc_ && old_) SelectObject(dc_, old_);
-        EndPaint(hwnd_, &ps_);
-    }
-    PaintSurface(const PaintSurface&) = delete;
-    PaintSurface& operator=(const PaintSurface&) = delete;
-
-    HDC Get() const { return dc_; }
-
-private:
-    HWND hwnd_;
-    PAINTSTRUCT ps_{};
-    HDC dc_;
-    HGDIOBJ old_ = nullptr;
-};
 
 std::string WindowText(HWND hwnd) {
     std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)), '\0');

@@ -9,12 +9,6 @@ class TForm;
 
 class TXPCustomGroupBox : public TWindow {
 public:
-    // Control-style flags: container, captures the mouse, clicks, caption follows
-    // the name, double clicks, may be painted as a copy.
-    static constexpr unsigned kControlStyle = 0x8AB;
-    static constexpr int kDefaultWidth = 100;
-    static constexpr int kDefaultHeight = 100;
-
     // `form` receives the notifications of the box's children.
     TXPCustomGroupBox(TApplication& app, TForm& form);
 

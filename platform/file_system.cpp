@@ -1,29 +1,9 @@
 #include "platform/file_system.h"
 
 #include "toolkit/ansi_code_page.h"
+#include "toolkit/scoped.h"
 
 namespace {
-
-// A file handle, closed on every path; Close reports whether the close succeeded.
-class FileHandle {
-public:
-    explicit FileHandle(HANDLE handle) : handle_(handle) {}
-    ~FileHandle() { Close(); }
-    FileHandle(const FileHandle&) = delete;
-    FileHandle& operator=(const FileHandle&) = delete;
-
-    bool Valid() const { return handle_ != INVALID_HANDLE_VALUE; }
-    HANDLE Get() const { return handle_; }
-    bool Close() {
-        if (!Valid()) return true;
-        const bool closed = CloseHandle(handle_) != FALSE;
-        handle_ = INVALID_HANDLE_VALUE;
-        return closed;
-    }
-
-private:
-    HANDLE handle_;
-};
 
 // Wildcard bytes are below the trail-byte range, so a plain search is exact.
 bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
@@ -46,13 +26,9 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
 TFindFile::TFindFile(const std::u16string& mask)
     : handle_(FindFirstFileW(AsWide(mask.c_str()), &data_)) {}
 
-TFindFile::~TFindFile() {
-    if (Opened()) FindClose(handle_);
-}
-
 bool TFindFile::Next() {
     if (!Opened()) return false;
-    if (started_ && !FindNextFileW(handle_, &data_)) return false;
+    if (started_ && !FindNextFileW(handle_.Get(), &data_)) return false;
     started_ = true;
     return true;
 }

@@ -1,6 +1,6 @@
 // File-system queries, the directory listing, and the settings files' reads and writes.
 #pragma once
-#include <windows.h>
+#include "toolkit/scoped.h"
 
 #include <cstddef>
 #include <string>
@@ -12,11 +12,8 @@
 class TFindFile {
 public:
     explicit TFindFile(const std::u16string& mask);
-    ~TFindFile();
-    TFindFile(const TFindFile&) = delete;
-    TFindFile& operator=(const TFindFile&) = delete;
 
-    bool Opened() const { return handle_ != INVALID_HANDLE_VALUE; }
+    bool Opened() const { return handle_.Valid(); }
     // Moves to the next entry, the first one at the first call; false at the end
     // or on failure.
     bool Next();
@@ -26,7 +23,7 @@ public:
 
 private:
     WIN32_FIND_DATAW data_{}; // before handle_: the first entry is read into it
-    HANDLE handle_;
+    FindHandle handle_;
     bool started_ = false;
 };
 

@@ -2,7 +2,7 @@
 
 #include "platform/delete_request.h"
 #include "toolkit/ansi_code_page.h"
-#include "toolkit/form.h"
+#include "toolkit/scoped.h"
 
 #include <shlobj.h>
 
@@ -68,7 +68,7 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& path) {
 
     LPITEMIDLIST chosen = nullptr;
     {
-        TDisabledThreadWindows disabled;
+        DisabledThreadWindows disabled;
         chosen = SHBrowseForFolderA(&info);
     }
     if (!chosen) return false;

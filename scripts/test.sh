@@ -11,7 +11,7 @@ source scripts/wine-env.sh
 
 bash scripts/install.sh
 
-for preset in native win64 win32; do
+for preset in native fuzz win64 win32; do
     cmake --preset "$preset" >/dev/null
     cmake --build --preset "$preset"
 done
@@ -40,7 +40,7 @@ wine_suite() {
 
 logged native ctest --preset native
 # Short bounded fuzzing of the window-free parsers and rules.
-logged fuzz bash scripts/fuzz.sh
+logged fuzz ctest --preset fuzz
 logged win64 wine_suite 64
 why_not_32=$(why_no_32bit)
 if [ -z "$why_not_32" ]; then

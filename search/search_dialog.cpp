@@ -52,7 +52,7 @@ int ClientWidth(HWND window) {
 class DialogWalk : public WalkHost {
 public:
     DialogWalk(TSearchDlg& dialog, TSearchSource& source)
-        : dialog_(dialog), source_(source),
+        : dialog_(dialog), source_(source), profile_(dialog.Profile),
           // One measuring surface for the whole walk, in the label's own font.
           measure_(reinterpret_cast<HFONT>(SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0))),
           // The count sizes itself on the same surface while it shares the font.
@@ -62,41 +62,68 @@ public:
                             : nullptr),
           width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.WideText()),
           countText_(dialog.Label4.Text()), textWidth_([this](const std::u16string& text) {
+              profile_.Measured();
               return static_cast<int>(measure_.TextSize(text).cx);
           }) {}
 
     bool EnterFolder(const std::u16string& path) override {
-        // The folder as it is named, whatever its characters.
-        std::u16string text = FitPathToWidth(path, width_, textWidth_);
-        if (text != folderText_) {
-            folderText_ = std::move(text);
-            dialog_.Label1.SetWideText(folderText_);
+        ShowFolder(path);
+        {
+            const auto timed = profile_.Time(TWalkProfile::FolderPaint);
+            UpdateWindow(dialog_.Handle());
         }
-        UpdateWindow(dialog_.Handle());
         TApplication& app = dialog_.Application();
-        app.ProcessMessages();
+        {
+            const auto timed = profile_.Time(TWalkProfile::Pump);
+            app.ProcessMessages();
+        }
         // A quit request ends the modal show with Cancel anyway; walking on
         // would only keep the program from closing.
         return dialog_.ModalResult() == mrCancel || app.Terminated();
     }
 
     bool SubfoldersOn() override { return source_.SubfoldersOn(); }
-    bool Matches(const char16_t* name) override { return source_.Matches(name); }
+    bool Matches(const char16_t* name) override {
+        const auto timed = profile_.Time(TWalkProfile::Match);
+        return source_.Matches(name);
+    }
 
     void FileFound(const std::u16string& path) override {
         TFoundFiles& found = source_.Found();
-        found.Add(path);
-        std::string count = std::to_string(found.Count());
-        if (count != countText_) {
-            countText_ = std::move(count);
-            dialog_.SetLabelText(dialog_.Label4.Handle(), countText_, true, countMeasure_);
+        {
+            const auto timed = profile_.Time(TWalkProfile::Add);
+            found.Add(path);
         }
+        ShowCount(found.Count());
+        const auto timed = profile_.Time(TWalkProfile::CountPaint);
         UpdateWindow(dialog_.Handle());
     }
 
 private:
+    // The folder as it is named, whatever its characters.
+    void ShowFolder(const std::u16string& path) {
+        std::u16string text;
+        {
+            const auto timed = profile_.Time(TWalkProfile::Fit);
+            text = FitPathToWidth(path, width_, textWidth_);
+        }
+        const auto timed = profile_.Time(TWalkProfile::FolderLabel);
+        if (text == folderText_) return;
+        folderText_ = std::move(text);
+        dialog_.Label1.SetWideText(folderText_);
+    }
+
+    void ShowCount(std::size_t count) {
+        const auto timed = profile_.Time(TWalkProfile::CountLabel);
+        std::string text = std::to_string(count);
+        if (text == countText_) return;
+        countText_ = std::move(text);
+        dialog_.SetLabelText(dialog_.Label4.Handle(), countText_, true, countMeasure_);
+    }
+
     TSearchDlg& dialog_;
     TSearchSource& source_;
+    TWalkProfile& profile_;
     ScreenDC measure_;
     HDC countMeasure_;
     int width_;
@@ -130,12 +157,12 @@ void TSearchDlg::CreateControls() {
     // holds the UI thread between folders.
     Animate1 = TControl(AddControl(ANIMATE_CLASSA, "", ACS_CENTER | ACS_TRANSPARENT, 0,
                                    {8, 8, 80, 50}, kAnchorsDefault));
-    Label1 = TLabel(AddWideControl("STATIC", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
-    Label2 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
+    Label1 = TControl(AddWideControl("STATIC", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
+    Label2 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
     SetLabelText(Label2.Handle(), "準備中", true);
-    Label3 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
+    Label3 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
     SetLabelText(Label3.Handle(), "見つかった数", true);
-    Label4 = TLabel(AddControl("STATIC", "", kLabelStyle, 0, {184, 48, 6, 12}, kAnchorsDefault));
+    Label4 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {184, 48, 6, 12}, kAnchorsDefault));
     SetLabelText(Label4.Handle(), "0", true);
     // The only control that takes the focus, so Enter and Space press it too;
     // a focused button is not the default of a plain window by itself.

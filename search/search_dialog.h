@@ -2,6 +2,7 @@
 // searched, the count found, and Cancel.
 #pragma once
 #include "search/search_source.h"
+#include "search/walk_profile.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/timer.h"
@@ -15,12 +16,14 @@ public:
     ~TSearchDlg() override;
 
     TControl Animate1;
-    TLabel Label1;
-    TLabel Label2;
-    TLabel Label3;
-    TLabel Label4;
+    TControl Label1;
+    TControl Label2;
+    TControl Label3;
+    TControl Label4;
     TButton Button1;
     std::unique_ptr<TTimer> Timer1;
+    // Filled by the walk in a build made for the benchmark.
+    TWalkProfile Profile;
 
     void Timer1Timer();
     void RunSearch();

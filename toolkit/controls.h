@@ -32,12 +32,6 @@ public:
     bool Visible() const { return IsWindowVisible(hwnd_) != FALSE; }
     void SetFocus() const { ::SetFocus(hwnd_); }
     bool Focused() const { return GetFocus() == hwnd_; }
-    RECT BoundsInParent() const {
-        RECT r{};
-        GetWindowRect(hwnd_, &r);
-        MapWindowPoints(nullptr, GetParent(hwnd_), reinterpret_cast<POINT*>(&r), 2);
-        return r;
-    }
 
 protected:
     HWND hwnd_ = nullptr;
@@ -99,7 +93,6 @@ public:
     int ItemIndex() const { return static_cast<int>(SendMessageA(hwnd_, LB_GETCURSEL, 0, 0)); }
     // Raises no selection-change notification.
     void SetItemIndex(int index) const { SendMessageA(hwnd_, LB_SETCURSEL, index, 0); }
-    void SetRedraw(bool on) const { SendMessageA(hwnd_, WM_SETREDRAW, on, 0); }
 };
 
 class TButton : public TControl {
@@ -110,9 +103,4 @@ public:
         return (GetWindowLongA(hwnd_, GWL_STYLE) & BS_TYPEMASK) == BS_DEFPUSHBUTTON;
     }
     bool Checked() const { return SendMessageA(hwnd_, BM_GETCHECK, 0, 0) == BST_CHECKED; }
-};
-
-class TLabel : public TControl {
-public:
-    using TControl::TControl;
 };

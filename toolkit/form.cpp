@@ -13,9 +13,8 @@ namespace {
 constexpr UINT kReleaseMessage = WM_APP + 0x100;
 
 int ScreenDpi() {
-    HDC dc = GetDC(nullptr);
-    const int dpi = dc ? GetDeviceCaps(dc, LOGPIXELSY) : kDesignDpi;
-    if (dc) ReleaseDC(nullptr, dc);
+    const ScreenDC screen;
+    const int dpi = screen.Get() ? GetDeviceCaps(screen.Get(), LOGPIXELSY) : kDesignDpi;
     return dpi > 0 ? dpi : kDesignDpi;
 }
 
@@ -157,7 +156,7 @@ int TForm::ShowModal() {
     modalResult_ = mrNone;
     modal_ = true;
     {
-        TDisabledThreadWindows others(Handle());
+        DisabledThreadWindows others(Handle());
         FormShow();
         ShowWindow(Handle(), SW_SHOW);
         SetActiveWindow(Handle());
@@ -330,32 +329,4 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return 0;
     }
     return DefaultHandling(msg, wParam, lParam);
-}
-
-namespace {
-
-struct DisableContext {
-    HWND except;
-    std::vector<HWND>* windows;
-};
-
-BOOL CALLBACK DisableOne(HWND hwnd, LPARAM param) {
-    auto* ctx = reinterpret_cast<DisableContext*>(param);
-    if (hwnd != ctx->except && IsWindowVisible(hwnd) && IsWindowEnabled(hwnd)) {
-        EnableWindow(hwnd, FALSE);
-        ctx->windows->push_back(hwnd);
-    }
-    return TRUE;
-}
-
-} // namespace
-
-TDisabledThreadWindows::TDisabledThreadWindows(HWND except) : except_(except) {
-    DisableContext ctx{except, &windows_};
-    EnumThreadWindows(GetCurrentThreadId(), DisableOne, reinterpret_cast<LPARAM>(&ctx));
-}
-
-TDisabledThreadWindows::~TDisabledThreadWindows() {
-    for (HWND hwnd : windows_)
-        if (IsWindow(hwnd)) EnableWindow(hwnd, TRUE);
 }

@@ -138,17 +138,3 @@ private:
     bool closeWaiting_ = false;
     std::vector<std::unique_ptr<TForm>> owned_;
 };
-
-// Disables the visible, enabled top-level windows of this thread (but `except`)
-// and enables them again on destruction, on every path.
-class TDisabledThreadWindows {
-public:
-    explicit TDisabledThreadWindows(HWND except = nullptr);
-    ~TDisabledThreadWindows();
-    TDisabledThreadWindows(const TDisabledThreadWindows&) = delete;
-    TDisabledThreadWindows& operator=(const TDisabledThreadWindows&) = delete;
-
-private:
-    std::vector<HWND> windows_;
-    HWND except_;
-};
