@@ -32,11 +32,3 @@ std::string FormatListFile(const std::vector<std::string>& items) {
     }
     return text;
 }
-
-std::string ListFileName(const std::string& settingsDir) {
-    return settingsDir + "\\extentions.lst";
-}
-
-std::string TempListFileName(const std::string& settingsDir) {
-    return settingsDir + "\\extentions.lst.tmp";
-}

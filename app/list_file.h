@@ -11,10 +11,3 @@ std::vector<std::string> ParseListFile(std::string_view bytes);
 
 // Every item followed by CR LF; no items give 0 bytes.
 std::string FormatListFile(const std::vector<std::string>& items);
-
-// settingsDir + "\extentions.lst".
-std::string ListFileName(const std::string& settingsDir);
-
-// Where a save writes before moving the result over the list file in one step,
-// so a failed save leaves the old list whole.
-std::string TempListFileName(const std::string& settingsDir);

@@ -20,13 +20,13 @@ struct FooterLink {
     unsigned anchors;
 };
 
-const FooterLink kMailLink{"mail:tavrix@brenvolt.example",
-                           "mailto:tavrix@brenvolt.example",
+const FooterLink kMailLink{"mail:tavrix@brenvolt.test",
+                           "mailto:tavrix@brenvolt.test",
                            "メール",
                            {16, 272, 137, 12},
                            kLeftBottom};
-const FooterLink kHomeLink{"URL:https://brenvolt.example/tavrix/",
-                           "https://brenvolt.example/tavrix/",
+const FooterLink kHomeLink{"URL:https://brenvolt.test/",
+                           "https://brenvolt.test/",
                            "ホームページ",
                            {168, 272, 197, 12},
                            kRightBottom};
@@ -57,7 +57,12 @@ void TAutoTavrix::CreateFooter() {
         label->SetColorChange(true);
         label->SetLink(entry.link);
         label->SetFontColor(clNavy);
-        Layout().Add(label->Handle(), b, entry.anchors);
+        // Sized to its caption: the anchors keep that size.
+        RECT sized{};
+        GetWindowRect(label->Handle(), &sized);
+        Layout().Add(label->Handle(),
+                     {b.left, b.top, sized.right - sized.left, sized.bottom - sized.top},
+                     entry.anchors);
         ShowHint(label->Handle(), entry.hint);
         return label;
     };

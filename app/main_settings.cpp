@@ -2,8 +2,10 @@
 #include "app/main.h"
 
 #include "app/list_file.h"
+#include "app/settings_files.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
+#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/scoped.h"
@@ -11,8 +13,6 @@
 #include <stdexcept>
 
 namespace {
-
-const char kSettingsFile[] = "\\tavrix.ini";
 
 // The bounds to keep: a minimised window's own place is the one it is restored
 // to, not the parking spot the system moved it to.
@@ -37,11 +37,10 @@ RECT KeptBounds(HWND window) {
 } // namespace
 
 void TAutoTavrix::DetermineSettingsDir() {
-    std::string base = AppDataFolder(Handle());
+    const std::string base = AppDataFolder(Handle());
     // Without the application-data folder there is no defined place: settings are skipped.
     if (base.empty()) return;
-    if (!EndsWithSeparator(base)) base += '\\';
-    SettingsDir = base + "Brenvolt\\Tavrix";
+    SettingsDir = SettingsDirIn(base, AnsiCodePage());
     if (!FolderExists(SettingsDir)) ForceDirectories(SettingsDir);
 }
 
@@ -63,7 +62,7 @@ void TAutoTavrix::LoadPatternList() {
 
 void TAutoTavrix::ReadSettings() {
     if (SettingsDir.empty()) return;
-    const std::string path = SettingsDir + kSettingsFile;
+    const std::string path = SettingsFileName(SettingsDir);
     if (!FileExists(path)) return;
     TIniFile ini(path);
     // Each value is applied as read, in this order, without checks against the screen.
@@ -113,7 +112,7 @@ bool TAutoTavrix::SavePatternList() {
 }
 
 void TAutoTavrix::WriteSettings() {
-    TIniFile ini(SettingsDir + kSettingsFile);
+    TIniFile ini(SettingsFileName(SettingsDir));
     const RECT r = KeptBounds(Handle());
     ini.WriteInteger("Location", "Left", r.left);
     ini.WriteInteger("Location", "Top", r.top);

@@ -57,6 +57,25 @@ void THtLabel::CreateLabel(HWND parent, const std::string& caption, int left, in
     RegisterClassOnce(cls);
     CreateHandle(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, width, height,
                  parent, 0);
+    FitToCaption();
+}
+
+void THtLabel::SetAutoSize(bool on) {
+    autoSize_ = on;
+    FitToCaption();
+}
+
+// The whole caption on one line, in the label's own font; the left edge stays.
+void THtLabel::FitToCaption() {
+    if (!autoSize_ || !Handle()) return;
+    const std::string caption = WindowText(Handle());
+    RECT r{0, 0, 0, 0};
+    const ScreenDC screen(font_.Get());
+    if (!screen.Get()) return;
+    DrawTextA(screen.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
+              DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
+    SetWindowPos(Handle(), nullptr, 0, 0, r.right, r.bottom,
+                 SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void THtLabel::SetOverColor(TColor color) {
@@ -174,7 +193,12 @@ LRESULT THtLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
         return reinterpret_cast<LRESULT>(font_.Get());
     case WM_SETFONT:
         return 0; // the label keeps its own font
-    case WM_SETTEXT:
+    case WM_SETTEXT: {
+        const LRESULT result = DefaultHandling(msg, wParam, lParam);
+        FitToCaption();
+        Repaint();
+        return result;
+    }
     case WM_ENABLE: {
         const LRESULT result = DefaultHandling(msg, wParam, lParam);
         Repaint();

@@ -50,9 +50,12 @@ public:
     THtLabel(TApplication& app, TForm& form);
     ~THtLabel() override;
 
-    // Creates the label's window as a child of `parent` at pixel bounds.
+    // Creates the label's window as a child of `parent` at pixel bounds; sized to its
+    // caption from then on while AutoSize holds, as any label.
     void CreateLabel(HWND parent, const std::string& caption, int left, int top, int width,
                      int height);
+    bool AutoSize() const { return autoSize_; }
+    void SetAutoSize(bool on);
 
     TColor OverColor() const { return overColor_; }
     void SetOverColor(TColor color);
@@ -87,6 +90,7 @@ protected:
 
 private:
     void Repaint();
+    void FitToCaption();
     void Paint();
     void PointerMoved(POINT at);
     void Press(UINT msg, WPARAM wParam, LPARAM lParam);
@@ -98,6 +102,7 @@ private:
     std::string link_;
     bool mouseOver_ = false;
     TShiftState linkButtons_ = ssLeft;
+    bool autoSize_ = true;
     TColor fontColor_ = clWindowText;
     Font font_;
     // The pointer is inside the window as far as enter/leave went; independent of MouseOver.

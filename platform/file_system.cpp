@@ -1,6 +1,7 @@
 #include "platform/file_system.h"
 
 #include "toolkit/ansi_code_page.h"
+#include "toolkit/path_text.h"
 #include "toolkit/scoped.h"
 
 namespace {
@@ -35,22 +36,6 @@ bool TFindFile::Next() {
 
 const char16_t* TFindFile::Name() const { return AsUtf16(data_.cFileName); }
 
-std::size_t LastSeparator(const std::string& path) {
-    const CodePage& cp = AnsiCodePage();
-    std::size_t last = std::string::npos;
-    for (std::size_t i = 0; i < path.size(); ++i) {
-        if (path[i] == '\\')
-            last = i;
-        else if (cp.IsLeadByte(static_cast<unsigned char>(path[i])))
-            ++i;
-    }
-    return last;
-}
-
-bool EndsWithSeparator(const std::string& path) {
-    return !path.empty() && LastSeparator(path) == path.size() - 1;
-}
-
 bool FolderExists(const std::string& path) {
     if (path.empty()) return false;
     const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -65,9 +50,9 @@ bool FileExists(const std::string& path) {
 
 void ForceDirectories(const std::string& path) {
     std::string dir = path;
-    if (EndsWithSeparator(dir)) dir.pop_back();
+    if (EndsWithSeparator(dir, AnsiCodePage())) dir.pop_back();
     if (dir.size() < 3 || FolderExists(dir)) return;
-    const std::size_t separator = LastSeparator(dir);
+    const std::size_t separator = LastSeparator(dir, AnsiCodePage());
     if (separator != std::string::npos) ForceDirectories(dir.substr(0, separator));
     CreateDirectoryA(dir.c_str(), nullptr);
 }

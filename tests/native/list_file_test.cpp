@@ -109,10 +109,4 @@ TEST(ListFileRoundTrip, LoadedFileSavesWithCrLf) {
         EXPECT_EQ(FormatListFile(ParseListFile(c.loaded)), c.saved) << c.loaded;
 }
 
-TEST(ListFileName, InSettingsFolder) {
-    EXPECT_EQ(ListFileName("C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix"),
-              "C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix\\extentions.lst");
-    EXPECT_EQ(TempListFileName("C:\\\x95\x5C"), "C:\\\x95\x5C\\extentions.lst.tmp");
-}
-
 } // namespace

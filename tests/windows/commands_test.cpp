@@ -7,21 +7,14 @@
 #include "platform/file_system.h"
 #include "toolkit/ansi_code_page.h"
 
-#include <atomic>
-#include <thread>
-
 namespace {
 
 bool Exists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
-class Commands : public AppFixture {
+class Commands : public StartedApp {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-    }
     // Patterns as the editor would hold them, and the folder typed into Edit1.
     void Prepare(const std::string& folder, std::initializer_list<const char*> patterns,
                  bool subfolders) {
@@ -104,9 +97,7 @@ TEST_F(Commands, RecycleBinTakesExactlyTheMatchingFiles) {
     for (const char* f : kept)
         tree.File(f);
     // The trash may already hold files of these names from other tests.
-    auto tailOf = [](const std::string& path) {
-        return "/" + TrashInfoName(path.substr(LastSeparator(path) + 1));
-    };
+    auto tailOf = [](const std::string& path) { return "/" + TrashInfoName(NameOf(path)); };
     std::vector<int> before;
     for (const char* f : matching)
         before.push_back(TrashedCount(tailOf(f)));
@@ -142,18 +133,15 @@ TEST_F(Commands, ACancelledSearchDeletesNothing) {
     tree.File("x.tmp");
     Prepare(tree.Path(), {".tmp"}, true);
     // Closes the search dialog as soon as it shows, before its first tick.
-    std::atomic<bool> closed{false};
-    std::thread closer([&closed] {
-        for (int i = 0; i < 500 && !closed; ++i) {
-            if (HWND dialog = FindWindowA(nullptr, "検索中")) {
-                PostMessageA(dialog, WM_CLOSE, 0, 0);
-                closed = true;
-            }
-            Sleep(10);
-        }
+    bool closed = false;
+    ActivationHook closer([&closed](HWND window) {
+        char caption[32] = {};
+        GetWindowTextA(window, caption, sizeof caption);
+        if (closed || lstrcmpA(caption, "検索中") != 0) return;
+        PostMessageA(window, WM_CLOSE, 0, 0);
+        closed = true;
     });
     Click(main->Button5.Handle());
-    closer.join();
     EXPECT_TRUE(closed);
     EXPECT_TRUE(Exists(tree / "x.tmp"));
     EXPECT_EQ(main->FoundFiles->Count(), 0u);

@@ -3,11 +3,10 @@
 
 namespace {
 
-class Editor : public AppFixture {
+class Editor : public StartedApp {
 protected:
     void SetUp() override {
-        AppFixture::SetUp();
-        Start();
+        StartedApp::SetUp();
         main->Edit2.SetFocus();
     }
     std::string EditText() const { return main->Edit2.Text(); }

@@ -36,28 +36,6 @@ std::vector<std::string> Names(const std::string& folder) {
     return names;
 }
 
-TEST(Separators, TrailByteIsNoSeparator) {
-    const struct {
-        std::string path;
-        std::size_t last;
-        bool endsWith;
-    } cases[] = {
-        {"", std::string::npos, false},
-        {"abc", std::string::npos, false},
-        {"C:\\", 2, true},
-        {"C:\\a\\b", 4, false},
-        {"C:\\" + kHyou, 2, false},
-        {"C:\\" + kHyou + "\\", 5, true},
-        {"C:\\" + kSo + kHyou, 2, false},
-        {"\\\\server\\share\\", 14, true},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(LastSeparator(c.path), c.last);
-        EXPECT_EQ(EndsWithSeparator(c.path), c.endsWith);
-    }
-}
-
 TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
     ScratchTree temp;
     WriteBytes(temp / "file.txt", "x");
@@ -256,14 +234,13 @@ protected:
                 box = FindChooser();
             }
             if (!box) return;
-            Sleep(100);
             seen.found = true;
             seen.mainEnabled = IsWindowEnabled(mainWindow) != FALSE;
             seen.owner = GetWindow(box, GW_OWNER);
             seen.title = TextOfStatics(box);
             if (select) {
                 // The tree fills in the background: select until the item is shown selected.
-                const std::string name = select->substr(LastSeparator(*select) + 1);
+                const std::string name = NameOf(*select);
                 for (int i = 0; i < 100 && SelectedItemText(box) != name; ++i) {
                     SendMessageA(box, BFFM_SETSELECTIONA, TRUE,
                                  reinterpret_cast<LPARAM>(select->c_str()));
@@ -351,12 +328,8 @@ TEST_F(Chooser, ChosenFolderReplacesTheWholeText) {
 
 // The main window's delete request, through the real shell, into the trash
 // of the Unix user that runs Wine.
-class DeleteRequest : public AppFixture {
+class DeleteRequest : public StartedApp {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-    }
     std::vector<std::string> MakeFiles(const ScratchTree& temp,
                                        const std::vector<std::string>& names) {
         std::vector<std::string> paths;
@@ -371,9 +344,7 @@ protected:
     static int TrashEntriesFor(const std::string& folder, const std::string& name) {
         return TrashedCount("/" + TrashInfoName(folder) + "/" + TrashInfoName(name));
     }
-    static std::string LastPart(const std::string& path) {
-        return path.substr(LastSeparator(path) + 1);
-    }
+    static std::string LastPart(const std::string& path) { return NameOf(path); }
 };
 
 TEST_F(DeleteRequest, RecycleBinRequestMovesEveryFileIntoTheTrash) {

@@ -10,11 +10,6 @@
 #include <algorithm>
 #include <vector>
 
-// Found by the test printer through Bounds' own namespace.
-void PrintTo(const Bounds& b, std::ostream* os) {
-    *os << "(" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << ")";
-}
-
 namespace {
 
 struct OpenCall {
@@ -49,13 +44,6 @@ private:
     }
     HWND parent_;
 };
-
-Bounds BoundsOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 bool RepaintPending(HWND hwnd) { return GetUpdateRect(hwnd, nullptr, FALSE) != FALSE; }
 
@@ -462,9 +450,37 @@ TEST_F(Footer, ColourSettersApplyOnlyInTheirOwnPointerState) {
     EXPECT_EQ(label->FontColor(), clBlue);
 }
 
+// Like any label, the link takes the size of its caption, and a new caption
+// resizes it; without AutoSize it keeps the size it was given.
+TEST_F(Footer, LabelSizesItselfToItsCaption) {
+    Start();
+    auto label = NewLabel();
+    const auto sizeOf = [&label](const char* text) {
+        return ScreenDC(label->FontHandle()).TextSize(text, lstrlenA(text));
+    };
+    EXPECT_TRUE(label->AutoSize());
+    Bounds b = BoundsOf(label->Handle());
+    EXPECT_EQ(b.width, sizeOf("リンク").cx);
+    EXPECT_EQ(b.height, sizeOf("リンク").cy);
+    EXPECT_EQ(b.left, 20) << "the left edge stays";
+
+    SetWindowTextA(label->Handle(), "mail:someone@brenvolt.test");
+    b = BoundsOf(label->Handle());
+    EXPECT_EQ(b.width, sizeOf("mail:someone@brenvolt.test").cx);
+    EXPECT_EQ(b.left, 20);
+
+    label->SetAutoSize(false);
+    SetWindowPos(label->Handle(), nullptr, 0, 0, 30, 10, SWP_NOMOVE | SWP_NOZORDER);
+    SetWindowTextA(label->Handle(), "a much longer caption than before");
+    EXPECT_EQ(BoundsOf(label->Handle()).width, 30);
+}
+
 TEST_F(Footer, LabelPaintsItsCaptionInTheFontColourOnTheButtonFace) {
     Start();
     auto label = NewLabel();
+    // Larger than its caption, so that the face shows around the text.
+    label->SetAutoSize(false);
+    SetWindowPos(label->Handle(), nullptr, 0, 0, 120, 20, SWP_NOMOVE | SWP_NOZORDER);
     label->SetOrignalColor(clNavy);
     UpdateWindow(label->Handle());
     EXPECT_GT(PixelsOf(label->Handle(), RGB(0, 0, 128)), 20);
@@ -484,9 +500,13 @@ TEST_F(Footer, LabelPaintsItsCaptionInTheFontColourOnTheButtonFace) {
 TEST_F(Footer, AnAmpersandMarksTheAcceleratorAndIsNotDrawn) {
     Start();
     // The font is underlined already, so the accelerator's underline adds nothing visible.
+    // Both of one size, whatever their captions.
     auto marked = NewLabel();
+    marked->SetAutoSize(false);
     SetWindowTextA(marked->Handle(), "&Ab");
+    SetWindowPos(marked->Handle(), nullptr, 20, 20, 120, 20, SWP_NOZORDER);
     auto plain = NewLabel();
+    plain->SetAutoSize(false);
     SetWindowTextA(plain->Handle(), "Ab");
     SetWindowPos(plain->Handle(), nullptr, 20, 50, 120, 20, SWP_NOZORDER);
     UpdateWindow(marked->Handle());
@@ -553,10 +573,10 @@ TEST_F(Footer, FooterShowsVersionNoticeAndLinks) {
         const char* link;
         const char* hint;
     } links[] = {
-        {main->HtLabel1.get(), "mail:tavrix@brenvolt.example", "mailto:tavrix@brenvolt.example",
+        {main->HtLabel1.get(), "mail:tavrix@brenvolt.test", "mailto:tavrix@brenvolt.test",
          "メール"},
-        {main->HtLabel2.get(), "URL:https://brenvolt.example/tavrix/",
-         "https://brenvolt.example/tavrix/", "ホームページ"},
+        {main->HtLabel2.get(), "URL:https://brenvolt.test/", "https://brenvolt.test/",
+         "ホームページ"},
     };
     HWND tooltip = FindWindowExA(nullptr, nullptr, TOOLTIPS_CLASSA, nullptr);
     while (tooltip && GetParent(tooltip) != main->Handle() &&
@@ -622,9 +642,10 @@ TEST_F(Footer, FooterFollowsTheBottomEdgeAndPartlyTheRightEdge) {
     } cases[] = {
         {"Bevel2", main->Bevel2.Handle(), {8, 248, 369, 41}, {0, 60, 120, 0}},
         {"Label2", main->Label2.Handle(), {16, 256, 24, 12}, {0, 60, 0, 0}},
-        {"HtLabel1", main->HtLabel1->Handle(), {16, 272, 137, 12}, {0, 60, 0, 0}},
+        // The links are sized to their captions too.
+        {"HtLabel1", main->HtLabel1->Handle(), {16, 272, -1, -1}, {0, 60, 0, 0}},
         {"Label3", main->Label3.Handle(), {160, 256, 203, 12}, {120, 60, 0, 0}},
-        {"HtLabel2", main->HtLabel2->Handle(), {168, 272, 197, 12}, {120, 60, 0, 0}},
+        {"HtLabel2", main->HtLabel2->Handle(), {168, 272, -1, -1}, {120, 60, 0, 0}},
         // Sized to the version text; only where it stands is fixed.
         {"Label4", main->Label4.Handle(), {40, 256, -1, -1}, {0, 60, 0, 0}},
     };

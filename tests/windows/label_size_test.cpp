@@ -28,13 +28,7 @@ SIZE TextSize(const TForm& form, HWND label, const std::string& text) {
     return {r.right, std::max<LONG>(r.bottom, form.Scale(12))};
 }
 
-class LabelSizeTest : public AppFixture {
-protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-    }
-};
+class LabelSizeTest : public StartedApp {};
 
 TEST_F(LabelSizeTest, FollowsItsTextOnEitherSurface) {
     // Growing by a digit, keeping the digit count, shrinking, double-byte text, empty.

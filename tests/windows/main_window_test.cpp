@@ -9,11 +9,6 @@
 #include <ostream>
 #include <vector>
 
-// Found by gtest through the argument's namespace, so failures show the numbers.
-void PrintTo(const Bounds& b, std::ostream* os) {
-    *os << "(" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << ")";
-}
-
 namespace {
 
 struct Expected {
@@ -38,13 +33,6 @@ const Expected kLayout[] = {
     {"Button4", CONTROL(Button4), {296, 24, 81, 20}},
     {"Button5", CONTROL(Button5), {296, 48, 81, 20}},
 };
-
-Bounds BoundsOf(HWND control) {
-    RECT r{};
-    GetWindowRect(control, &r);
-    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
-    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
-}
 
 class MainWindow : public AppFixture {};
 
@@ -346,6 +334,28 @@ TEST_F(MainWindow, FailuresInShortcutsAndIdleUpdatesAreShownAndTheProgramGoesOn)
     PostMessageA(main->Handle(), WM_CLOSE, 0, 0);
     EXPECT_EQ(app->Run(), 0) << "and the program still closes as usual";
     EXPECT_TRUE(PathExists(ListPath()));
+}
+
+// Both footer links read in full, side by side and inside the footer's frame, at
+// whatever pixels per inch the screen has.
+TEST_F(MainWindow, ControlsOfTheFooterShowTheLinksWhole) {
+    Start();
+    const Bounds frame = BoundsOf(main->Bevel2.Handle());
+    Bounds previous{0, 0, 0, 0};
+    for (THtLabel* link : {main->HtLabel1.get(), main->HtLabel2.get()}) {
+        char caption[128] = {};
+        GetWindowTextA(link->Handle(), caption, sizeof caption);
+        SCOPED_TRACE(caption);
+        const SIZE text = ScreenDC(link->FontHandle()).TextSize(caption, lstrlenA(caption));
+        const Bounds b = BoundsOf(link->Handle());
+        EXPECT_GE(b.width, text.cx) << "the whole caption";
+        EXPECT_GE(b.height, text.cy);
+        EXPECT_GE(b.left, previous.left + previous.width) << "no overlap";
+        EXPECT_GT(b.left, frame.left);
+        EXPECT_LT(b.left + b.width, frame.left + frame.width) << "inside the frame";
+        EXPECT_LT(b.top + b.height, frame.top + frame.height);
+        previous = b;
+    }
 }
 
 } // namespace

@@ -17,12 +17,8 @@ std::string Items(const std::vector<std::string>& items) {
     return text;
 }
 
-class MatchListBoxTest : public AppFixture {
+class MatchListBoxTest : public StartedApp {
 protected:
-    void SetUp() override {
-        AppFixture::SetUp();
-        Start();
-    }
     void Fill(const std::vector<std::string>& items) {
         main->ListBox1.Clear();
         for (const std::string& item : items)

@@ -1,6 +1,7 @@
 #include "scratch_tree.h"
 
 #include "toolkit/ansi_code_page.h"
+#include "toolkit/path_text.h"
 
 #include <windows.h>
 
@@ -116,6 +117,14 @@ void ScratchTree::WideFile(const std::u16string& relative) const {
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a file in " + path_);
     CloseHandle(file);
+}
+
+std::string NameOf(const std::string& path) {
+    return path.substr(LastSeparator(path, AnsiCodePage()) + 1);
+}
+
+std::string ParentOf(const std::string& path) {
+    return path.substr(0, LastSeparator(path, AnsiCodePage()));
 }
 
 bool WideExists(const std::u16string& path) {

@@ -54,6 +54,10 @@ private:
     HANDLE handle_;
 };
 
+// The last part of an ANSI path, and everything before its separator.
+std::string NameOf(const std::string& path);
+std::string ParentOf(const std::string& path);
+
 // Removes a file or a folder with everything in it.
 void RemoveTree(const std::string& path);
 // Whether anything exists at the path, named exactly.

@@ -112,7 +112,6 @@ TEST_F(SearchDialogTest, TextsFromPreparingToDone) {
     EXPECT_EQ(result, mrOk);
     const DWORD delay = source->firstStartTick - constructedTick;
     EXPECT_GE(delay, 900u) << "the walk waits for the tick armed at construction";
-    EXPECT_LT(delay, 1900u);
     EXPECT_FALSE(visibleAfter);
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
     ASSERT_EQ(source->startReads, 1);

@@ -27,7 +27,7 @@ protected:
 TEST_F(Settings, FirstRunCreatesTheFolderAndClosingWritesBothFiles) {
     const std::string dir = TestSettingsDir();
     RemoveDirectoryA(dir.c_str());
-    RemoveDirectoryA(dir.substr(0, LastSeparator(dir)).c_str());
+    RemoveDirectoryA(ParentOf(dir).c_str());
     ASSERT_FALSE(PathExists(dir));
 
     Start();

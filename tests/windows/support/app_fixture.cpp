@@ -1,26 +1,33 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
+#include "app/settings_files.h"
 #include "platform/shell.h"
+#include "toolkit/ansi_code_page.h"
 
 #include <chrono>
 #include <fstream>
 #include <functional>
+#include <ostream>
 #include <thread>
-#include <atomic>
-#include <mutex>
-#include <set>
 
-std::string TestSettingsDir() {
-    std::string base = AppDataFolder(nullptr);
-    if (!base.empty() && base.back() != '\\') base += '\\';
-    return base + "Brenvolt\\Tavrix";
+Bounds BoundsOf(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    MapWindowPoints(nullptr, GetParent(control), reinterpret_cast<POINT*>(&r), 2);
+    return {r.left, r.top, r.right - r.left, r.bottom - r.top};
 }
+
+void PrintTo(const Bounds& b, std::ostream* os) {
+    *os << "(" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << ")";
+}
+
+std::string TestSettingsDir() { return SettingsDirIn(AppDataFolder(nullptr), AnsiCodePage()); }
 
 void RemoveSettingsFiles() {
     const std::string dir = TestSettingsDir();
-    for (const char* name : {"\\extentions.lst", "\\tavrix.ini", "\\extentions.lst.tmp"}) {
-        const std::string path = dir + name;
+    for (const std::string& path :
+         {ListFileName(dir), SettingsFileName(dir), TempListFileName(dir)}) {
         SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
         DeleteFileA(path.c_str());
     }
@@ -68,12 +75,12 @@ RECT AppFixture::MainBounds() const {
     return r;
 }
 
-std::string AppFixture::ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
-std::string AppFixture::IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
+std::string AppFixture::ListPath() { return ListFileName(TestSettingsDir()); }
+std::string AppFixture::IniPath() { return SettingsFileName(TestSettingsDir()); }
 
 void AppFixture::RemoveSettingsTrees() {
     RemoveTree(ListPath());
-    RemoveTree(ListPath() + ".tmp");
+    RemoveTree(TempListFileName(TestSettingsDir()));
     RemoveTree(IniPath());
 }
 
@@ -162,32 +169,12 @@ void AppFixture::Click(HWND control) {
     Pump();
 }
 
-struct MessageBoxCatcher::State {
-    std::mutex lock;
-    std::vector<Box> boxes;
-    std::set<HWND> answered;
-    std::atomic<bool> stop{false};
-    int answer = IDOK;
-    std::thread watcher;
-};
-
 namespace {
 
 std::string WindowText(HWND hwnd) {
     char text[1024] = {};
     GetWindowTextA(hwnd, text, sizeof text);
     return text;
-}
-
-BOOL CALLBACK FindBoxes(HWND hwnd, LPARAM param) {
-    auto* found = reinterpret_cast<std::vector<HWND>*>(param);
-    DWORD pid = 0;
-    GetWindowThreadProcessId(hwnd, &pid);
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (pid == GetCurrentProcessId() && lstrcmpA(cls, "#32770") == 0 && IsWindowVisible(hwnd))
-        found->push_back(hwnd);
-    return TRUE;
 }
 
 BOOL CALLBACK AddButton(HWND hwnd, LPARAM param) {
@@ -209,36 +196,47 @@ std::string BoxText(HWND box) {
     return text;
 }
 
+bool IsDialogBox(HWND window) {
+    char cls[32] = {};
+    GetClassNameA(window, cls, sizeof cls);
+    return lstrcmpA(cls, "#32770") == 0;
+}
+
+// The innermost hook of this thread, for its hook procedure.
+thread_local ActivationHook* activationHook = nullptr;
+
 } // namespace
 
-MessageBoxCatcher::MessageBoxCatcher(int answer) : state_(std::make_unique<State>()) {
-    State* s = state_.get();
-    s->answer = answer;
-    s->watcher = std::thread([s] {
-        while (!s->stop) {
-            std::vector<HWND> boxes;
-            EnumWindows(FindBoxes, reinterpret_cast<LPARAM>(&boxes));
-            for (HWND box : boxes) {
-                std::lock_guard<std::mutex> guard(s->lock);
-                if (!s->answered.insert(box).second) continue;
-                Box seen{WindowText(box), BoxText(box), {}, GetWindow(box, GW_OWNER)};
-                EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&seen.buttons));
-                s->boxes.push_back(seen);
-                PostMessageA(box, WM_COMMAND, GetDlgItem(box, s->answer) ? s->answer : IDOK, 0);
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-    });
+ActivationHook::ActivationHook(std::function<void(HWND)> activated)
+    : activated_(std::move(activated)),
+      hook_(SetWindowsHookExW(WH_CBT, Watch, nullptr, GetCurrentThreadId())),
+      outer_(activationHook) {
+    activationHook = this;
 }
 
-MessageBoxCatcher::~MessageBoxCatcher() {
-    state_->stop = true;
-    state_->watcher.join();
+ActivationHook::~ActivationHook() {
+    activationHook = outer_;
+    if (hook_) UnhookWindowsHookEx(hook_);
 }
 
-std::vector<MessageBoxCatcher::Box> MessageBoxCatcher::Boxes() const {
-    std::lock_guard<std::mutex> guard(state_->lock);
-    return state_->boxes;
+LRESULT CALLBACK ActivationHook::Watch(int code, WPARAM wParam, LPARAM lParam) {
+    if (code == HCBT_ACTIVATE)
+        for (ActivationHook* hook = activationHook; hook; hook = hook->outer_)
+            hook->activated_(reinterpret_cast<HWND>(wParam));
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+MessageBoxCatcher::MessageBoxCatcher(int answer)
+    : answer_(answer), hook_([this](HWND window) { Answer(window); }) {}
+
+void MessageBoxCatcher::Answer(HWND box) {
+    // A box activated again, after another window, is answered once.
+    if (!IsDialogBox(box) || !answered_.insert(box).second) return;
+    Box seen{WindowText(box), BoxText(box), {}, GetWindow(box, GW_OWNER)};
+    EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&seen.buttons));
+    boxes_.push_back(seen);
+    // Taken up by the box's own loop once it runs.
+    PostMessageA(box, WM_COMMAND, GetDlgItem(box, answer_) ? answer_ : IDOK, 0);
 }
 
 std::vector<MessageBoxCatcher::Box> BoxesDuring(const std::function<void()>& action, int answer) {

@@ -8,8 +8,14 @@
 
 #include <functional>
 #include <memory>
+#include <ostream>
+#include <set>
 #include <string>
 #include <vector>
+
+// A control's bounds within its parent's client area; printed as numbers on failure.
+Bounds BoundsOf(HWND control);
+void PrintTo(const Bounds& b, std::ostream* os);
 
 // The settings folder the program uses, and a fresh one for each test.
 std::string TestSettingsDir();
@@ -58,8 +64,34 @@ protected:
     std::unique_ptr<TAutoTavrix> main;
 };
 
-// Answers every message box this process shows with OK (or `answer`, where the
-// box has that button), recording caption, text, buttons and owner.
+// The same with the application started for every case.
+class StartedApp : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        Start();
+    }
+};
+
+// Calls `activated` for each top-level window of this thread that is about to be
+// activated (a message box, a dialog), through a per-thread CBT hook: a test acts
+// on the event itself instead of looking for the window from time to time.
+class ActivationHook {
+public:
+    explicit ActivationHook(std::function<void(HWND window)> activated);
+    ~ActivationHook();
+    ActivationHook(const ActivationHook&) = delete;
+    ActivationHook& operator=(const ActivationHook&) = delete;
+
+private:
+    static LRESULT CALLBACK Watch(int code, WPARAM wParam, LPARAM lParam);
+    std::function<void(HWND)> activated_;
+    HHOOK hook_;
+    ActivationHook* outer_;
+};
+
+// Answers every message box this thread shows with OK (or `answer`, where the box
+// has that button), recording caption, text, buttons and owner.
 class MessageBoxCatcher {
 public:
     struct Box {
@@ -68,14 +100,14 @@ public:
         HWND owner = nullptr;
     };
     explicit MessageBoxCatcher(int answer = IDOK);
-    ~MessageBoxCatcher();
-    MessageBoxCatcher(const MessageBoxCatcher&) = delete;
-    MessageBoxCatcher& operator=(const MessageBoxCatcher&) = delete;
-    std::vector<Box> Boxes() const;
+    const std::vector<Box>& Boxes() const { return boxes_; }
 
 private:
-    struct State;
-    std::unique_ptr<State> state_;
+    void Answer(HWND box);
+    int answer_;
+    std::vector<Box> boxes_;
+    std::set<HWND> answered_;
+    ActivationHook hook_;
 };
 
 // The message boxes shown while `action` runs, each answered as MessageBoxCatcher does.

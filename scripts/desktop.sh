@@ -1,7 +1,7 @@
 # shellcheck shell=bash
 # Helpers for driving a Wine window on the X display the way a user does: real key
 # presses, typing and mouse drags through xdotool, and what the screen shows through
-# ImageMagick. Sourced by acceptance.sh.
+# ImageMagick. Sourced by tests/acceptance/acceptance.sh and scripts/screenshot.sh.
 
 passed=0
 failed=0
