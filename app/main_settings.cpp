@@ -3,9 +3,8 @@
 
 #include "app/list_file.h"
 #include "app/settings_files.h"
+#include "app/settings_store.h"
 #include "platform/file_system.h"
-#include "platform/shell.h"
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/scoped.h"
@@ -37,34 +36,31 @@ RECT KeptBounds(HWND window) {
 } // namespace
 
 void TAutoTavrix::DetermineSettingsDir() {
-    const std::string base = AppDataFolder(Handle());
     // Without the application-data folder there is no defined place: settings are skipped.
-    if (base.empty()) return;
-    SettingsDir = SettingsDirIn(base, AnsiCodePage());
-    if (!FolderExists(SettingsDir)) ForceDirectories(SettingsDir);
+    SettingsDir = UserSettingsDir(Handle());
+    if (!SettingsDir.empty() && !FolderExists(SettingsDir)) ForceDirectories(SettingsDir);
 }
 
 void TAutoTavrix::LoadPatternList() {
-    if (SettingsDir.empty()) return;
-    const std::string path = ListFileName(SettingsDir);
-    if (!FileExists(path)) return;
-    std::string bytes;
-    if (!ReadWholeFile(path, bytes)) {
+    std::optional<std::vector<std::string>> lines;
+    try {
+        lines = ReadPatternList(SettingsDir);
+    } catch (const std::exception&) {
         // The window shows none of the stored patterns: saving it would wipe them.
         patternListUnread_ = true;
-        throw std::runtime_error("ファイル " + path + " は開けません");
+        throw;
     }
+    if (!lines) return;
     RedrawSuspended quiet(ListBox1.Handle());
     ListBox1.Clear();
-    for (const std::string& line : ParseListFile(bytes))
+    for (const std::string& line : *lines)
         if (ListBox1.Add(line) < 0) throw std::runtime_error("行を挿入できません");
 }
 
 void TAutoTavrix::ReadSettings() {
-    if (SettingsDir.empty()) return;
-    const std::string path = SettingsFileName(SettingsDir);
-    if (!FileExists(path)) return;
-    TIniFile ini(path);
+    const std::optional<TIniFile> settings = OpenSettingsFile(SettingsDir);
+    if (!settings) return;
+    const TIniFile& ini = *settings;
     // Each value is applied as read, in this order, without checks against the screen.
     RECT r{};
     GetWindowRect(Handle(), &r);
@@ -79,8 +75,9 @@ void TAutoTavrix::ReadSettings() {
                  SWP_NOZORDER | SWP_NOACTIVATE);
     const int height = ini.ReadInteger("Location", "Height", 0);
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    Edit1.SetText(ini.ReadString("Last", "Folder", ""));
-    opSubfolder->SetChecked(ini.ReadBool("Last", "SubFolder", false));
+    const LastUse last = ReadLastUse(ini);
+    Edit1.SetText(last.folder);
+    opSubfolder->SetChecked(last.subfolders);
 }
 
 void TAutoTavrix::FormClose() {

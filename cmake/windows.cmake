@@ -33,13 +33,16 @@ add_library(tavrix_gui STATIC
   components/HtLabel.cpp
   platform/shell.cpp
   platform/file_system.cpp
+  platform/console.cpp
   search/findunit.cpp
   search/search_dialog.cpp
   app/main.cpp
   app/main_editor.cpp
   app/main_commands.cpp
   app/main_settings.cpp
-  app/main_footer.cpp)
+  app/main_footer.cpp
+  app/settings_store.cpp
+  app/unattended.cpp)
 target_link_libraries(tavrix_gui PUBLIC tavrix_core comctl32 shell32 gdi32 user32 ole32 version)
 
 add_executable(tavrix WIN32 app/tavrix.cpp app/tavrix.rc)

@@ -6,3 +6,7 @@ unsigned DeleteRequestFlags(bool permanent) {
     // that cannot go into the recycle bin; with it the user is asked first.
     return kFofNoConfirmation | kFofAllowUndo | kFofWantNukeWarning;
 }
+
+unsigned UnattendedDeleteFlags(bool permanent) {
+    return DeleteRequestFlags(permanent) | kFofSilent | kFofNoErrorUi;
+}

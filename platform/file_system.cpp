@@ -42,6 +42,16 @@ bool FolderExists(const std::string& path) {
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
+bool FolderExists(const std::u16string& path) {
+    if (path.empty()) return false;
+    const DWORD attributes = GetFileAttributesW(AsWide(path.c_str()));
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
+}
+
+bool PathExists(const std::u16string& path) {
+    return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
+}
+
 bool FileExists(const std::string& path) {
     if (path.empty() || HasWildcard(path)) return false;
     TFindFile find(AnsiToUtf16(path));

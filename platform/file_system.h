@@ -30,6 +30,10 @@ private:
 // True when the system reports attributes for the text, as given, and they hold
 // the directory bit. An empty text is false.
 bool FolderExists(const std::string& path);
+// The same for a name of any characters.
+bool FolderExists(const std::u16string& path);
+// Whether anything is there under that exact name.
+bool PathExists(const std::u16string& path);
 // True when the path names an existing file (a folder of that name does not count).
 bool FileExists(const std::string& path);
 // Creates the folder and every missing parent; the outcome is not examined.

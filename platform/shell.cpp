@@ -45,6 +45,17 @@ private:
 
 } // namespace
 
+std::vector<std::u16string> CommandLineArguments() {
+    int count = 0;
+    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    std::vector<std::u16string> args;
+    if (!words) return args;
+    for (int i = 1; i < count; ++i)
+        args.emplace_back(AsUtf16(words[i]));
+    LocalFree(words);
+    return args;
+}
+
 std::string AppDataFolder(HWND owner) {
     char path[MAX_PATH + 1] = {};
     if (!SHGetSpecialFolderPathA(owner, path, CSIDL_APPDATA, FALSE)) return std::string();
@@ -81,7 +92,10 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& path) {
     return true;
 }
 
-void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent) {
+namespace {
+
+// The one request of a delete, with the given flags.
+void DeleteRequest(HWND owner, const std::u16string& pathList, unsigned flags) {
     // The shell reads up to a double NUL: without a NUL of its own after the last
     // path, the terminator would end that path and the list would run on.
     if (pathList.empty() || pathList[0] == u'\0' || pathList.back() != u'\0') return;
@@ -90,8 +104,44 @@ void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent
     request.wFunc = FO_DELETE;
     request.pFrom = AsWide(pathList.c_str());
     request.pTo = nullptr;
-    request.fFlags = static_cast<FILEOP_FLAGS>(DeleteRequestFlags(permanent));
+    request.fFlags = static_cast<FILEOP_FLAGS>(flags);
     SHFileOperationW(&request);
+}
+
+// While it lives, no top-level window of this thread can be created: every question
+// the shell would ask goes unasked, which it takes as no.
+class NoWindows {
+public:
+    NoWindows() : hook_(SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {}
+    ~NoWindows() {
+        if (hook_) UnhookWindowsHookEx(hook_);
+    }
+    NoWindows(const NoWindows&) = delete;
+    NoWindows& operator=(const NoWindows&) = delete;
+    bool Active() const { return hook_ != nullptr; }
+
+private:
+    static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
+        if (code == HCBT_CREATEWND) {
+            const auto* create = reinterpret_cast<const CBT_CREATEWNDW*>(lParam);
+            if (!(create->lpcs->style & WS_CHILD)) return 1;
+        }
+        return CallNextHookEx(nullptr, code, wParam, lParam);
+    }
+
+    HHOOK hook_;
+};
+
+} // namespace
+
+void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent) {
+    DeleteRequest(owner, pathList, DeleteRequestFlags(permanent));
+}
+
+void ShellDeleteQuietly(const std::u16string& pathList, bool permanent) {
+    const NoWindows quiet;
+    // Without the hook a question could stay open with nobody to answer it.
+    if (quiet.Active()) DeleteRequest(nullptr, pathList, UnattendedDeleteFlags(permanent));
 }
 
 INT_PTR ShellOpen(HWND owner, const std::string& link) {

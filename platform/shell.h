@@ -3,6 +3,11 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+// The arguments the program was started with, after its own name, split as the
+// system splits them.
+std::vector<std::u16string> CommandLineArguments();
 
 // The user's application-data folder (owner `owner`, not created when missing);
 // empty when the shell cannot tell it.
@@ -19,6 +24,10 @@ bool ChooseFolder(HWND owner, const std::string& title, std::string& path);
 // progress and errors; nothing is returned. An empty or unterminated list makes
 // no request.
 void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent);
+
+// The same request for a run that nobody watches: no window and no prompt at all. A
+// file the recycle bin cannot take is left where it is, never destroyed instead.
+void ShellDeleteQuietly(const std::u16string& pathList, bool permanent);
 
 // Opens a link with its default handler; the shell's result, below 32 for a failure.
 // Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.

@@ -60,12 +60,21 @@ std::u16string AnsiToUtf16(std::string_view text) {
     return wide;
 }
 
-std::string Utf16ToAnsi(std::u16string_view text) {
+namespace {
+
+std::string FromUtf16In(UINT codePage, std::u16string_view text) {
     if (text.empty()) return std::string();
     const int length = static_cast<int>(text.size());
     const int size =
-        WideCharToMultiByte(CP_ACP, 0, AsWide(text.data()), length, nullptr, 0, nullptr, nullptr);
+        WideCharToMultiByte(codePage, 0, AsWide(text.data()), length, nullptr, 0, nullptr, nullptr);
     std::string bytes(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_ACP, 0, AsWide(text.data()), length, &bytes[0], size, nullptr, nullptr);
+    WideCharToMultiByte(codePage, 0, AsWide(text.data()), length, &bytes[0], size, nullptr,
+                        nullptr);
     return bytes;
 }
+
+} // namespace
+
+std::string Utf16ToAnsi(std::u16string_view text) { return FromUtf16In(CP_ACP, text); }
+
+std::string Utf16ToUtf8(std::u16string_view text) { return FromUtf16In(CP_UTF8, text); }

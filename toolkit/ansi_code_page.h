@@ -13,6 +13,8 @@ std::u16string AnsiToUtf16(std::string_view text);
 // UTF-16 as ANSI text, a character without a byte form as the default character:
 // for messages and tests, never for naming a file.
 std::string Utf16ToAnsi(std::u16string_view text);
+// UTF-16 as UTF-8, for output that leaves the program.
+std::string Utf16ToUtf8(std::u16string_view text);
 
 // The system's wide strings are UTF-16 too.
 static_assert(sizeof(wchar_t) == sizeof(char16_t), "UTF-16 wchar_t");

@@ -7,6 +7,8 @@
 // them is offered too, and must be refused).
 #include "search/found_files.h"
 
+#include "support/native_text.h"
+
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -33,14 +35,7 @@ std::vector<std::u16string> ReadAsShell(const char16_t* list) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    std::vector<std::u16string> offered(1);
-    for (std::size_t i = 0; i + 1 < size; i += 2) {
-        const char16_t unit = static_cast<char16_t>(data[i] | data[i + 1] << 8);
-        if (unit == u'\0')
-            offered.emplace_back();
-        else
-            offered.back() += unit;
-    }
+    const std::vector<std::u16string> offered = Utf16Parts(data, size);
 
     TFoundFiles files;
     std::vector<std::u16string> kept;

@@ -9,12 +9,22 @@ TEST(DeleteRequestFlags, RecycleBinOrPermanent) {
     EXPECT_EQ(DeleteRequestFlags(true), 0x10u);
 }
 
+TEST(UnattendedDeleteFlags, QuietButStillAskingBeforeDestroyingWhatTheBinRefuses) {
+    for (bool permanent : {false, true}) {
+        const unsigned flags = UnattendedDeleteFlags(permanent);
+        EXPECT_EQ(flags & ~(kFofSilent | kFofNoErrorUi), DeleteRequestFlags(permanent));
+        EXPECT_NE(flags & kFofSilent, 0u);
+        EXPECT_NE(flags & kFofNoErrorUi, 0u);
+        EXPECT_EQ((flags & kFofWantNukeWarning) != 0, !permanent);
+    }
+}
+
 TEST(DeleteRequestFlags, NeverSilencesTheShell) {
-    const unsigned kSilent = 0x4, kSimpleProgress = 0x100, kNoErrorUi = 0x400;
+    const unsigned kSimpleProgress = 0x100;
     for (bool permanent : {false, true}) {
         unsigned flags = DeleteRequestFlags(permanent);
         EXPECT_NE(flags & kFofNoConfirmation, 0u);
-        EXPECT_EQ(flags & (kSilent | kSimpleProgress | kNoErrorUi), 0u);
+        EXPECT_EQ(flags & (kFofSilent | kSimpleProgress | kFofNoErrorUi), 0u);
         EXPECT_EQ((flags & kFofAllowUndo) != 0, !permanent);
     }
 }

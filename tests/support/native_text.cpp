@@ -113,3 +113,15 @@ std::string Utf16ToUtf8(std::u16string_view text) {
         throw std::invalid_argument("no UTF-16 text");
     return utf8;
 }
+
+std::vector<std::u16string> Utf16Parts(const unsigned char* data, std::size_t size) {
+    std::vector<std::u16string> parts(1);
+    for (std::size_t i = 0; i + 1 < size; i += 2) {
+        const char16_t unit = static_cast<char16_t>(data[i] | data[i + 1] << 8);
+        if (unit == u'\0')
+            parts.emplace_back();
+        else
+            parts.back() += unit;
+    }
+    return parts;
+}

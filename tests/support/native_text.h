@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Lead bytes 0x81-0x9F and 0xE0-0xFC; lower-cases ASCII A-Z and full-width
 // Ａ-Ｚ and never touches a trail byte; converts from UTF-16 with the system's
@@ -13,6 +14,9 @@ extern const CodePage kCp932;
 
 // Shift_JIS bytes as UTF-16 (the test cases are written in bytes).
 std::u16string Cp932ToUtf16(std::string_view bytes);
+// The parts of fuzz input read as UTF-16LE units, split at each NUL unit.
+std::vector<std::u16string> Utf16Parts(const unsigned char* data, std::size_t size);
+
 // UTF-8 (the native sources' own literals) as UTF-16, and back.
 std::u16string Utf8ToUtf16(std::string_view text);
 std::string Utf16ToUtf8(std::u16string_view text);

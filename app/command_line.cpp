@@ -1,0 +1,72 @@
+#include "app/command_line.h"
+
+namespace {
+
+// ASCII letters lower-cased: option names are plain ASCII.
+std::u16string AsciiLower(std::u16string text) {
+    for (char16_t& c : text)
+        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+    return text;
+}
+
+// The option's name without its "/" or "-", lower-cased; empty for a plain argument.
+std::u16string OptionName(const std::u16string& arg) {
+    if (arg.size() < 2 || (arg[0] != u'/' && arg[0] != u'-')) return std::u16string();
+    return AsciiLower(arg.substr(1));
+}
+
+} // namespace
+
+std::string PatternFromTyped(const std::string& typed, const CodePage& codePage) {
+    if (typed.empty() || typed == ".") return std::string();
+    // A "." that is the second byte of a character cannot be: trail bytes start at 0x40.
+    std::string pattern = typed[0] == '.' ? typed : "." + typed;
+    codePage.Lower(&pattern[0], pattern.size());
+    return pattern;
+}
+
+ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const CodePage& codePage) {
+    ParsedCommand parsed;
+    const auto fail = [&parsed](CommandProblem problem, std::u16string subject) {
+        parsed.problem = problem;
+        parsed.subject = std::move(subject);
+        return parsed;
+    };
+    bool haveAction = false;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        const std::u16string& arg = args[i];
+        const std::u16string name = OptionName(arg);
+        if (name == u"?" || name == u"help") return fail(CommandProblem::Help, arg);
+        const bool list = name == u"list", trash = name == u"trash", remove = name == u"delete";
+        if (list || trash || remove) {
+            if (haveAction) return fail(CommandProblem::TwoActions, arg);
+            haveAction = true;
+            parsed.request.action = list    ? UnattendedAction::List
+                                    : trash ? UnattendedAction::Trash
+                                            : UnattendedAction::Delete;
+        } else if (name == u"subfolders" || name == u"nosubfolders") {
+            const bool on = name == u"subfolders";
+            if (parsed.request.subfolders && *parsed.request.subfolders != on)
+                return fail(CommandProblem::BothSubfolderOptions, arg);
+            parsed.request.subfolders = on;
+        } else if (name == u"folder" || name == u"pattern") {
+            if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
+            const std::u16string& value = args[++i];
+            if (name == u"folder") {
+                parsed.request.folder = value;
+                continue;
+            }
+            std::string bytes;
+            if (codePage.FromUtf16(value.data(), value.size(), bytes) != value.size())
+                return fail(CommandProblem::PatternNotText, value);
+            const std::string pattern = PatternFromTyped(bytes, codePage);
+            if (pattern.empty()) return fail(CommandProblem::EmptyPattern, value);
+            if (!parsed.request.patterns) parsed.request.patterns.emplace();
+            parsed.request.patterns->push_back(pattern);
+        } else {
+            return fail(CommandProblem::UnknownOption, arg);
+        }
+    }
+    if (!haveAction) return fail(CommandProblem::NoAction, std::u16string());
+    return parsed;
+}

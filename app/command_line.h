@@ -1,0 +1,46 @@
+// The command line of an unattended run:
+//   tavrix.exe /list | /trash | /delete [/folder PATH] [/pattern EXT]... [/subfolders |
+//   /nosubfolders] tavrix.exe /?
+// Options take "/" or "-" and any letter case.
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "toolkit/code_page.h"
+
+enum class UnattendedAction { List, Trash, Delete };
+
+struct UnattendedRequest {
+    UnattendedAction action = UnattendedAction::List;
+    // Each overrides the saved settings for this run only.
+    std::optional<std::u16string> folder;
+    std::optional<std::vector<std::string>> patterns; // in the form the editor adds them
+    std::optional<bool> subfolders;
+};
+
+// What is wrong with a command line; `Help` asks for the usage itself.
+enum class CommandProblem {
+    None,
+    Help,
+    NoAction,       // none of /list, /trash, /delete
+    TwoActions,     // subject: the second one
+    UnknownOption,  // subject: the argument
+    MissingValue,   // subject: the option
+    EmptyPattern,   // subject: the pattern as given ("" or ".")
+    PatternNotText, // subject: the pattern, which holds a character without a byte form
+    BothSubfolderOptions,
+};
+
+struct ParsedCommand {
+    CommandProblem problem = CommandProblem::None;
+    std::u16string subject;
+    UnattendedRequest request;
+};
+
+// The arguments after the program's own name.
+ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const CodePage& codePage);
+
+// A pattern as the editor adds a typed one: "." in front unless it begins with a
+// single-byte ".", then lower-cased. Empty for "" and ".", which are no patterns.
+std::string PatternFromTyped(const std::string& typed, const CodePage& codePage);

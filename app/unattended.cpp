@@ -1,0 +1,197 @@
+#include "app/unattended.h"
+
+#include "app/command_line.h"
+#include "app/settings_store.h"
+#include "platform/console.h"
+#include "platform/file_system.h"
+#include "platform/shell.h"
+#include "search/findunit.h"
+#include "search/found_files.h"
+#include "search/match.h"
+#include "search/walk.h"
+#include "toolkit/ansi_code_page.h"
+
+#include <windows.h>
+
+namespace {
+
+// The window's whole-item search, which ignores letter case the way the system
+// compares text, over the patterns of this run.
+class CommandPatterns : public PatternList {
+public:
+    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {}
+    int Count() const override { return static_cast<int>(items_.size()); }
+    std::string Item(int index) const override { return items_[static_cast<std::size_t>(index)]; }
+    int FindExact(const std::string& text) const override {
+        for (std::size_t i = 0; i < items_.size(); ++i)
+            if (lstrcmpiA(items_[i].c_str(), text.c_str()) == 0) return static_cast<int>(i);
+        return -1;
+    }
+
+private:
+    const std::vector<std::string>& items_;
+};
+
+// The window's walk without the window: nothing to show and no cancel.
+class CollectingWalk : public WalkHost {
+public:
+    CollectingWalk(const PatternList& patterns, bool subfolders, TFoundFiles& found)
+        : patterns_(patterns), subfolders_(subfolders), found_(found) {}
+    bool EnterFolder(const std::u16string&) override { return false; }
+    bool SubfoldersOn() override { return subfolders_; }
+    bool Matches(const char16_t* name) override {
+        return MatchesPatterns(name, patterns_, AnsiCodePage());
+    }
+    void FileFound(const std::u16string& path) override { found_.Add(path); }
+
+private:
+    const PatternList& patterns_;
+    bool subfolders_;
+    TFoundFiles& found_;
+};
+
+void Say(StdStream stream, const std::u16string& line) { WriteStd(stream, line + u"\r\n"); }
+void Say(StdStream stream, const std::string& ansiLine) { Say(stream, AnsiToUtf16(ansiLine)); }
+
+const char kUsage[] =
+    "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
+    "                   [/subfolders | /nosubfolders]\r\n"
+    "  /list          削除の対象になるファイルを一行ずつ書き出す (何も削除しない)\r\n"
+    "  /trash         対象のファイルをゴミ箱へ入れる\r\n"
+    "  /delete        対象のファイルをゴミ箱へ入れずに削除する\r\n"
+    "  /folder        整理するフォルダー (省略時は前回のフォルダー)\r\n"
+    "  /pattern       拡張子 (繰り返し可。指定すると保存された一覧の代わりに使う)\r\n"
+    "  /subfolders    サブフォルダーも検索する\r\n"
+    "  /nosubfolders  サブフォルダーは検索しない\r\n"
+    "設定は保存されたものを読むだけで、書き換えません。\r\n"
+    "終了コード: 0 完了 / 1 使い方の誤り / 2 フォルダーがない・拡張子がない / 3 "
+    "残ったファイルがある";
+
+// The message for a command line that cannot run.
+std::u16string ProblemText(const ParsedCommand& parsed) {
+    const std::u16string& subject = parsed.subject;
+    switch (parsed.problem) {
+    case CommandProblem::NoAction:
+        return AnsiToUtf16("/list、/trash、/delete のどれかを指定してください");
+    case CommandProblem::TwoActions:
+        return subject + AnsiToUtf16(": 動作は一つだけ指定できます");
+    case CommandProblem::UnknownOption:
+        return subject + AnsiToUtf16(": 知らないオプションです");
+    case CommandProblem::MissingValue:
+        return subject + AnsiToUtf16(": 値がありません");
+    case CommandProblem::EmptyPattern:
+        return AnsiToUtf16("/pattern \"") + subject + AnsiToUtf16("\": 拡張子が空です");
+    case CommandProblem::PatternNotText:
+        return AnsiToUtf16("/pattern \"") + subject +
+               AnsiToUtf16("\": 拡張子に使えない文字があります");
+    case CommandProblem::BothSubfolderOptions:
+        return AnsiToUtf16("/subfolders と /nosubfolders は一緒に指定できません");
+    case CommandProblem::None:
+    case CommandProblem::Help:
+        break;
+    }
+    return std::u16string();
+}
+
+// The saved settings with this run's overrides: the folder, the patterns, the option.
+struct Job {
+    std::u16string folder;
+    std::vector<std::string> patterns;
+    bool subfolders = false;
+};
+
+Job JobFor(const UnattendedRequest& request) {
+    Job job;
+    const std::string dir = UserSettingsDir(nullptr);
+    if (const std::optional<TIniFile> ini = OpenSettingsFile(dir)) {
+        const LastUse last = ReadLastUse(*ini);
+        job.folder = AnsiToUtf16(last.folder);
+        job.subfolders = last.subfolders;
+    }
+    if (request.patterns)
+        job.patterns = *request.patterns;
+    else if (std::optional<std::vector<std::string>> saved = ReadPatternList(dir))
+        job.patterns = std::move(*saved);
+    if (request.folder) job.folder = *request.folder;
+    if (request.subfolders) job.subfolders = *request.subfolders;
+    return job;
+}
+
+int Delete(const TFoundFiles& found, bool permanent) {
+    if (!found.Empty()) ShellDeleteQuietly(found.Joined(), permanent);
+    std::size_t gone = 0;
+    std::u16string left;
+    for (std::u16string_view path : found) {
+        if (PathExists(std::u16string(path))) {
+            left.append(path);
+            left += u"\r\n";
+        } else {
+            ++gone;
+        }
+    }
+    const std::size_t remaining = found.Count() - gone;
+    Say(StdStream::Output, std::string(permanent ? "削除しました: " : "ゴミ箱へ入れました: ") +
+                               std::to_string(gone) + " 件、残り: " + std::to_string(remaining) +
+                               " 件");
+    WriteStd(StdStream::Error, left);
+    return remaining ? kExitFilesRemain : kExitDone;
+}
+
+} // namespace
+
+int RunUnattended(const std::vector<std::u16string>& args) {
+    const ParsedCommand parsed = ParseCommandLine(args, AnsiCodePage());
+    if (parsed.problem == CommandProblem::Help) {
+        Say(StdStream::Output, kUsage);
+        return kExitDone;
+    }
+    if (parsed.problem != CommandProblem::None) {
+        Say(StdStream::Error, ProblemText(parsed));
+        Say(StdStream::Error, kUsage);
+        return kExitUsage;
+    }
+    Job job;
+    try {
+        job = JobFor(parsed.request);
+    } catch (const std::exception& e) {
+        Say(StdStream::Error, e.what());
+        return kExitNothingToDo;
+    }
+    if (job.folder.empty()) {
+        Say(StdStream::Error, "整理するフォルダーがありません (/folder で指定してください)");
+        return kExitNothingToDo;
+    }
+    if (!FolderExists(job.folder)) {
+        Say(StdStream::Error,
+            job.folder + AnsiToUtf16(PathExists(job.folder) ? ": フォルダーではありません"
+                                                            : ": フォルダーがありません"));
+        return kExitNothingToDo;
+    }
+    if (job.patterns.empty()) {
+        Say(StdStream::Error, "拡張子の一覧が空です (/pattern で指定してください)");
+        return kExitNothingToDo;
+    }
+
+    const CommandPatterns patterns(job.patterns);
+    TFoundFiles found;
+    CollectingWalk walk(patterns, job.subfolders, found);
+    FindFileSource listing;
+    SearchTree(job.folder, listing, walk);
+
+    switch (parsed.request.action) {
+    case UnattendedAction::List: {
+        std::u16string lines;
+        for (std::u16string_view path : found) {
+            lines.append(path);
+            lines += u"\r\n";
+        }
+        WriteStd(StdStream::Output, lines);
+        return kExitDone;
+    }
+    case UnattendedAction::Trash:
+        return Delete(found, false);
+    case UnattendedAction::Delete:
+        return Delete(found, true);
+    }
+    return kExitDone;
+}

@@ -1,0 +1,96 @@
+#include "app/command_line.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "support/native_text.h"
+
+namespace {
+
+using Args = std::vector<std::u16string>;
+
+Args ArgsOf(std::initializer_list<const char*> utf8) {
+    Args args;
+    for (const char* arg : utf8)
+        args.push_back(Utf8ToUtf16(arg));
+    return args;
+}
+
+TEST(ParseCommandLine, ActionsAndOverrides) {
+    ParsedCommand parsed = ParseCommandLine(ArgsOf({"/list"}), kCp932);
+    ASSERT_EQ(parsed.problem, CommandProblem::None);
+    EXPECT_EQ(parsed.request.action, UnattendedAction::List);
+    // Nothing given: the saved settings decide.
+    EXPECT_FALSE(parsed.request.folder);
+    EXPECT_FALSE(parsed.request.patterns);
+    EXPECT_FALSE(parsed.request.subfolders);
+
+    parsed = ParseCommandLine(ArgsOf({"-TRASH", "/Folder", "C:\\データ\\café", "/pattern", "TMP",
+                                      "/PATTERN", ".b?k", "/nosubfolders"}),
+                              kCp932);
+    ASSERT_EQ(parsed.problem, CommandProblem::None);
+    EXPECT_EQ(parsed.request.action, UnattendedAction::Trash);
+    EXPECT_EQ(parsed.request.folder, Utf8ToUtf16("C:\\データ\\café"));
+    EXPECT_EQ(parsed.request.patterns, (std::vector<std::string>{".tmp", ".b?k"}));
+    EXPECT_EQ(parsed.request.subfolders, false);
+
+    parsed = ParseCommandLine(ArgsOf({"/subfolders", "/delete", "/subfolders"}), kCp932);
+    ASSERT_EQ(parsed.problem, CommandProblem::None);
+    EXPECT_EQ(parsed.request.action, UnattendedAction::Delete);
+    EXPECT_EQ(parsed.request.subfolders, true);
+}
+
+TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
+    const struct {
+        Args args;
+        CommandProblem problem;
+        const char* subject;
+    } cases[] = {
+        {ArgsOf({"/?"}), CommandProblem::Help, "/?"},
+        {ArgsOf({"/list", "-help"}), CommandProblem::Help, "-help"},
+        {ArgsOf({"/folder", "C:\\x"}), CommandProblem::NoAction, ""},
+        {ArgsOf({"/list", "/trash"}), CommandProblem::TwoActions, "/trash"},
+        {ArgsOf({"/list", "/list"}), CommandProblem::TwoActions, "/list"},
+        {ArgsOf({"/list", "/recurse"}), CommandProblem::UnknownOption, "/recurse"},
+        {ArgsOf({"/list", "C:\\x"}), CommandProblem::UnknownOption, "C:\\x"},
+        {ArgsOf({"/list", "/"}), CommandProblem::UnknownOption, "/"},
+        {ArgsOf({"/list", "/folder"}), CommandProblem::MissingValue, "/folder"},
+        {ArgsOf({"/list", "/pattern"}), CommandProblem::MissingValue, "/pattern"},
+        {ArgsOf({"/list", "/pattern", ""}), CommandProblem::EmptyPattern, ""},
+        {ArgsOf({"/list", "/pattern", "."}), CommandProblem::EmptyPattern, "."},
+        {ArgsOf({"/list", "/pattern", ".t한"}), CommandProblem::PatternNotText, ".t한"},
+        {ArgsOf({"/list", "/subfolders", "/nosubfolders"}), CommandProblem::BothSubfolderOptions,
+         "/nosubfolders"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.subject);
+        const ParsedCommand parsed = ParseCommandLine(c.args, kCp932);
+        EXPECT_EQ(parsed.problem, c.problem);
+        EXPECT_EQ(Utf16ToUtf8(parsed.subject), c.subject);
+    }
+}
+
+TEST(PatternFromTyped, AsTheEditorAddsIt) {
+    const struct {
+        std::string typed, pattern;
+    } cases[] = {
+        {"tmp", ".tmp"},
+        {".TMP", ".tmp"},
+        {"B?K", ".b?k"},
+        {".t*", ".t*"},
+        {"", ""},
+        {".", ""},
+        {"..", ".."},
+        // Full-width letters lower-cased; 表 (95 5C) kept whole, its 0x5C no separator.
+        {"\x82\x73\x82\x6C\x82\x6F", ".\x82\x94\x82\x8D\x82\x90"},
+        {"\x95\x5C", ".\x95\x5C"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        EXPECT_EQ(PatternFromTyped(c.typed, kCp932), c.pattern);
+    }
+}
+
+} // namespace

@@ -1,0 +1,329 @@
+// The real tavrix.exe run from the command line, as a scheduled task or a batch file
+// runs it: what it lists and deletes, its output, its exit codes, and settings that
+// stay exactly as they were.
+#include "search_support.h"
+#include "support/app_fixture.h"
+#include "scratch_tree.h"
+
+#include "toolkit/ansi_code_page.h"
+#include "toolkit/scoped.h"
+
+#include <algorithm>
+
+namespace {
+
+struct ProgramRun {
+    DWORD exitCode = 0xFFFF;
+    std::u16string out, err;
+};
+
+std::u16string FromUtf8(const std::string& bytes) {
+    if (bytes.empty()) return std::u16string();
+    const int size =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::u16string text(static_cast<std::size_t>(size), u'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                        reinterpret_cast<wchar_t*>(&text[0]), size);
+    return text;
+}
+
+// The program beside the tests' build folder: build/<preset>/tavrix.exe.
+std::u16string ProgramPath() {
+    wchar_t self[MAX_PATH] = {};
+    GetModuleFileNameW(nullptr, self, MAX_PATH);
+    std::u16string path = AsUtf16(self);
+    for (int up = 0; up < 3; ++up)
+        path.erase(path.rfind(u'\\'));
+    return path + u"\\tavrix.exe";
+}
+
+std::u16string Quoted(const std::u16string& arg) { return u"\"" + arg + u"\""; }
+
+// A file for a child's output, inherited by it.
+HANDLE InheritedFile(const std::u16string& path) {
+    SECURITY_ATTRIBUTES inherit{sizeof inherit, nullptr, TRUE};
+    return CreateFileW(AsWide(path.c_str()), GENERIC_READ | GENERIC_WRITE,
+                       FILE_SHARE_READ | FILE_SHARE_WRITE, &inherit, CREATE_ALWAYS,
+                       FILE_ATTRIBUTE_TEMPORARY, nullptr);
+}
+
+std::string ContentOf(HANDLE file) {
+    SetFilePointer(file, 0, nullptr, FILE_BEGIN);
+    std::string bytes;
+    char chunk[4096];
+    DWORD got = 0;
+    while (ReadFile(file, chunk, sizeof chunk, &got, nullptr) && got > 0)
+        bytes.append(chunk, got);
+    return bytes;
+}
+
+// Runs tavrix.exe with the arguments, its output and errors into files, and waits
+// for it to end.
+ProgramRun RunProgram(const std::vector<std::u16string>& args, const ScratchTree& scratch) {
+    std::u16string line = Quoted(ProgramPath());
+    for (const std::u16string& arg : args)
+        line += u" " + Quoted(arg);
+    FileHandle out(InheritedFile(scratch.WidePath(u"stdout.txt")));
+    FileHandle err(InheritedFile(scratch.WidePath(u"stderr.txt")));
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    startup.dwFlags = STARTF_USESTDHANDLES;
+    startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
+    startup.hStdOutput = out.Get();
+    startup.hStdError = err.Get();
+    PROCESS_INFORMATION process{};
+    ProgramRun run;
+    if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&line[0]), nullptr, nullptr, TRUE, 0,
+                        nullptr, nullptr, &startup, &process)) {
+        ADD_FAILURE() << "cannot start tavrix.exe: " << GetLastError();
+        return run;
+    }
+    FileHandle thread(process.hThread), child(process.hProcess);
+    if (WaitForSingleObject(child.Get(), 120000) != WAIT_OBJECT_0) {
+        TerminateProcess(child.Get(), 99);
+        ADD_FAILURE() << "tavrix.exe did not end";
+    }
+    GetExitCodeProcess(child.Get(), &run.exitCode);
+    run.out = FromUtf8(ContentOf(out.Get()));
+    run.err = FromUtf8(ContentOf(err.Get()));
+    return run;
+}
+
+std::vector<std::u16string> Lines(const std::u16string& text) {
+    std::vector<std::u16string> lines;
+    std::size_t start = 0;
+    for (std::size_t end; (end = text.find(u"\r\n", start)) != std::u16string::npos;
+         start = end + 2)
+        lines.push_back(text.substr(start, end - start));
+    EXPECT_EQ(start, text.size()) << "every line ends in CR LF";
+    return lines;
+}
+
+bool Contains(const std::u16string& text, const char* ansi) {
+    return text.find(AnsiToUtf16(ansi)) != std::u16string::npos;
+}
+
+// A tree of Japanese names, names outside code page 932, hidden and upper-case
+// files; what the patterns below select and what they leave.
+const std::u16string kSelected[] = {u"a.tmp",
+                                    u"B.TMP",
+                                    u"\u8868\u793A.BAK",
+                                    u"caf\u00E9.tmp",
+                                    u"\uD55C.tmp",
+                                    u"x.t\uD55C",
+                                    u".hidden.tmp",
+                                    u"sub\\\u65E5\u672C.tmp",
+                                    u"sub\\deep\\\U0001F600.b1k"};
+const std::u16string kKept[] = {u"c.doc",     u"Makefile",           u"caf\u00E9.doc",
+                                u"x.q\uD55C", u"cafe.tmp\\keep.doc", u"sub\\d.bk"};
+const std::vector<std::string> kPatterns = {".tmp", ".b?k", ".t*"};
+
+class Unattended : public AppFixture {
+protected:
+    void SetUp() override {
+        AppFixture::SetUp();
+        for (const char16_t* folder : {u"cafe.tmp", u"sub", u"sub\\deep"})
+            tree.WideFolder(folder);
+        for (const std::u16string& name : kSelected)
+            tree.WideFile(name);
+        for (const std::u16string& name : kKept)
+            tree.WideFile(name);
+        SetFileAttributesW(AsWide(tree.WidePath(u".hidden.tmp").c_str()), FILE_ATTRIBUTE_HIDDEN);
+    }
+    // Saved settings as the window leaves them, kept to compare byte for byte.
+    void SaveSettings(const std::string& folder, bool subfolders,
+                      const std::vector<std::string>& patterns) {
+        listPath = ListPath();
+        iniPath = IniPath();
+        std::string list;
+        for (const std::string& p : patterns)
+            list += p + "\r\n";
+        WriteBytes(listPath, list);
+        WriteBytes(iniPath, "[Location]\r\nLeft=10\r\n[Last]\r\nFolder=" + folder +
+                                "\r\nSubFolder=" + (subfolders ? "1" : "0") + "\r\n");
+        savedList = ReadBytes(listPath);
+        savedIni = ReadBytes(iniPath);
+    }
+    void ExpectSettingsUnchanged() {
+        EXPECT_EQ(ReadBytes(listPath), savedList);
+        EXPECT_EQ(ReadBytes(iniPath), savedIni);
+    }
+    void ExpectTreeIntact() {
+        for (const std::u16string& name : kSelected)
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+        for (const std::u16string& name : kKept)
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+    }
+    std::vector<std::u16string> SelectedPaths() const {
+        std::vector<std::u16string> paths;
+        for (const std::u16string& name : kSelected)
+            paths.push_back(tree.WidePath(name));
+        std::sort(paths.begin(), paths.end());
+        return paths;
+    }
+
+    ScratchTree tree, scratch;
+    std::string listPath, iniPath, savedList, savedIni;
+};
+
+TEST_F(Unattended, ListIsTheWindowsSelectionInWalkOrder) {
+    SaveSettings(tree.Path(), true, kPatterns);
+    const ProgramRun run = RunProgram({u"/list"}, scratch);
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_TRUE(run.err.empty());
+    ExpectTreeIntact();
+    ExpectSettingsUnchanged();
+
+    // The window, started on the same settings, walks the same folder.
+    Start();
+    WatchingSource source(*main);
+    WalkNow(*app, *main, source, tree.Path(), true, kPatterns);
+    EXPECT_EQ(Lines(run.out), FoundWidePaths(*main));
+    std::vector<std::u16string> listed = Lines(run.out);
+    std::sort(listed.begin(), listed.end());
+    EXPECT_EQ(listed, SelectedPaths());
+    Discard();
+}
+
+TEST_F(Unattended, OverridesApplyToThisRunOnly) {
+    SaveSettings("C:\\nowhere", false, {".none"});
+    const ProgramRun run = RunProgram(
+        {u"/list", u"/folder", AnsiToUtf16(tree.Path()), u"/pattern", u"TMP", u"/subfolders"},
+        scratch);
+    EXPECT_EQ(run.exitCode, 0u);
+    std::vector<std::u16string> listed = Lines(run.out);
+    std::sort(listed.begin(), listed.end());
+    const std::u16string expected[] = {tree.WidePath(u".hidden.tmp"),
+                                       tree.WidePath(u"B.TMP"),
+                                       tree.WidePath(u"a.tmp"),
+                                       tree.WidePath(u"caf\u00E9.tmp"),
+                                       tree.WidePath(u"sub\\\u65E5\u672C.tmp"),
+                                       tree.WidePath(u"\uD55C.tmp")};
+    std::vector<std::u16string> want(std::begin(expected), std::end(expected));
+    std::sort(want.begin(), want.end());
+    EXPECT_EQ(listed, want);
+    ExpectSettingsUnchanged();
+
+    // /nosubfolders and a folder of any characters.
+    tree.WideFolder(u"\uD55C\uAD6D");
+    tree.WideFile(u"\uD55C\uAD6D\\z.tmp");
+    const ProgramRun inside = RunProgram({u"/list", u"/folder", tree.WidePath(u"\uD55C\uAD6D"),
+                                          u"/pattern", u".tmp", u"/nosubfolders"},
+                                         scratch);
+    EXPECT_EQ(inside.exitCode, 0u);
+    EXPECT_EQ(Lines(inside.out),
+              std::vector<std::u16string>{tree.WidePath(u"\uD55C\uAD6D\\z.tmp")});
+}
+
+TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
+    SaveSettings(tree.Path(), true, kPatterns);
+    std::vector<int> trashedBefore;
+    for (const std::u16string& name : kSelected)
+        trashedBefore.push_back(
+            TrashedCount("/" + TrashInfoName(name.substr(name.rfind(u'\\') + 1))));
+    const ProgramRun trash = RunProgram({u"/trash"}, scratch);
+    EXPECT_EQ(trash.exitCode, 0u);
+    EXPECT_TRUE(Contains(trash.out, "ゴミ箱へ入れました: 9 件、残り: 0 件"))
+        << Utf16ToAnsi(trash.out);
+    EXPECT_TRUE(trash.err.empty());
+    for (std::size_t i = 0; i < std::size(kSelected); ++i) {
+        const std::u16string& name = kSelected[i];
+        SCOPED_TRACE(Utf16ToAnsi(name));
+        EXPECT_FALSE(WideExists(tree.WidePath(name)));
+        EXPECT_EQ(TrashedCount("/" + TrashInfoName(name.substr(name.rfind(u'\\') + 1))),
+                  trashedBefore[i] + 1);
+    }
+    for (const std::u16string& name : kKept)
+        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+
+    tree.WideFile(u"again.tmp");
+    tree.WideFile(u"sub\\again.BAK");
+    const std::size_t trashed = TrashedPaths().size();
+    const ProgramRun burn = RunProgram({u"/delete"}, scratch);
+    EXPECT_EQ(burn.exitCode, 0u);
+    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 0 件")) << Utf16ToAnsi(burn.out);
+    EXPECT_FALSE(WideExists(tree.WidePath(u"again.tmp")));
+    EXPECT_FALSE(WideExists(tree.WidePath(u"sub\\again.BAK")));
+    EXPECT_EQ(TrashedPaths().size(), trashed) << "nothing more in the recycle bin";
+    for (const std::u16string& name : kKept)
+        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+    ExpectSettingsUnchanged();
+}
+
+// Every exit code, each bad input with a message that names it, and nothing deleted.
+TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
+    SaveSettings(tree.Path(), true, kPatterns);
+    tree.WideFile(u"plain-file");
+    const std::u16string folder = AnsiToUtf16(tree.Path());
+    const struct {
+        std::vector<std::u16string> args;
+        DWORD exitCode;
+        const char* says; // in the output for /?, in the errors otherwise
+    } cases[] = {
+        {{u"/?"}, 0, "使い方"},
+        {{u"/folder", folder}, 1, "/list、/trash、/delete"},
+        {{u"/delete", u"/recurse"}, 1, "/recurse: 知らないオプションです"},
+        {{u"/delete", u"/folder"}, 1, "/folder: 値がありません"},
+        {{u"/delete", u"/pattern"}, 1, "/pattern: 値がありません"},
+        {{u"/delete", u"/pattern", u""}, 1, "拡張子が空です"},
+        {{u"/delete", u"/pattern", u"."}, 1, "拡張子が空です"},
+        {{u"/delete", u"/pattern", u".t\uD55C"}, 1, "使えない文字"},
+        {{u"/delete", u"/trash"}, 1, "動作は一つだけ"},
+        {{u"/delete", u"/subfolders", u"/nosubfolders"}, 1, "一緒に指定できません"},
+        {{u"/delete", u"/folder", folder + u"\\gone"}, 2, "フォルダーがありません"},
+        {{u"/delete", u"/folder", tree.WidePath(u"plain-file")}, 2, "フォルダーではありません"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.says);
+        const ProgramRun run = RunProgram(c.args, scratch);
+        EXPECT_EQ(run.exitCode, c.exitCode);
+        EXPECT_TRUE(Contains(c.exitCode == 0 ? run.out : run.err, c.says))
+            << Utf16ToAnsi(run.out) << Utf16ToAnsi(run.err);
+        if (c.exitCode == 1) {
+            EXPECT_TRUE(Contains(run.err, "使い方")) << "with the usage";
+        }
+        ExpectTreeIntact();
+        ExpectSettingsUnchanged();
+    }
+
+    // An empty pattern list, saved: nothing to do.
+    SaveSettings(tree.Path(), true, {});
+    const ProgramRun empty = RunProgram({u"/delete"}, scratch);
+    EXPECT_EQ(empty.exitCode, 2u);
+    EXPECT_TRUE(Contains(empty.err, "拡張子の一覧が空です"));
+    ExpectTreeIntact();
+    ExpectSettingsUnchanged();
+}
+
+// A file that cannot go to the recycle bin stays where it is and is reported:
+// never destroyed instead, never asked about.
+TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
+    SaveSettings(tree.Path(), false, {".tmp"});
+    const std::string trash = TrashFolder();
+    const std::string saved = trash + ".saved";
+    RemoveTree(saved);
+    MoveFileA(trash.c_str(), saved.c_str());
+    WriteBytes(trash, "not a folder");
+    // Everything on the command line: this Wine cannot tell the settings folder while
+    // its trash is broken like this.
+    const ProgramRun run = RunProgram(
+        {u"/trash", u"/folder", AnsiToUtf16(tree.Path()), u"/pattern", u".tmp", u"/nosubfolders"},
+        scratch);
+    DeleteFileA(trash.c_str());
+    MoveFileA(saved.c_str(), trash.c_str());
+
+    EXPECT_EQ(run.exitCode, 3u);
+    ExpectTreeIntact();
+    EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件、残り: 5 件")) << Utf16ToAnsi(run.out);
+    std::vector<std::u16string> left = Lines(run.err);
+    std::sort(left.begin(), left.end());
+    std::vector<std::u16string> expected;
+    for (const char16_t* name :
+         {u"a.tmp", u"B.TMP", u"caf\u00E9.tmp", u"\uD55C.tmp", u".hidden.tmp"})
+        expected.push_back(tree.WidePath(name));
+    std::sort(expected.begin(), expected.end());
+    EXPECT_EQ(left, expected);
+    ExpectSettingsUnchanged();
+}
+
+} // namespace
