@@ -215,12 +215,7 @@ std::string TrashInfoName(const std::string& ansiName) {
 }
 
 std::string TrashInfoName(const std::u16string& name) {
-    const int wide = static_cast<int>(name.size());
-    const int size =
-        WideCharToMultiByte(CP_UTF8, 0, AsWide(name.data()), wide, nullptr, 0, nullptr, nullptr);
-    std::string utf8(static_cast<std::size_t>(size), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, AsWide(name.data()), wide, &utf8[0], size, nullptr, nullptr);
-
+    const std::string utf8 = Utf16ToUtf8(name);
     static const char hex[] = "0123456789ABCDEF";
     std::string encoded;
     for (unsigned char c : utf8) {
