@@ -1,24 +1,52 @@
 #!/usr/bin/env bash
 # Installs what building and testing need on Debian 12; quick when all is there.
+# Everything the 64-bit build needs comes first and must install. The 32-bit Wine
+# comes last, in a step of its own that may fail: the suite then tests the 64-bit
+# build alone and says why (scripts/wine-env.sh reads the reason left here).
 set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+wine32_note="$root/build/wine32-not-installed"
 
-# Both compilers and both Wine loaders: wine32 installs even where the kernel cannot run
-# it, and scripts/test.sh finds out by trying.
 packages=(cmake make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine32:i386 wine64 xvfb xauth xdotool imagemagick locales fonts-ipafont-gothic
+          wine wine64 xvfb xauth xdotool xclip imagemagick locales fonts-ipafont-gothic
           trash-cli googletest libgtest-dev clang libclang-rt-14-dev python3)
 
 sudo=""
 [ "$(id -u)" -eq 0 ] || sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
 
-missing=()
-for p in "${packages[@]}"; do
-    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || missing+=("$p")
-done
-if [ ${#missing[@]} -gt 0 ]; then
+missing() {
+    local p
+    for p in "$@"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "ok installed" || echo "$p"
+    done
+}
+
+# A mirror in the middle of a sync fails one index for a while. Retry, then go on
+# with the indexes that did come: only a package that cannot be installed fails.
+updated=false
+update_indexes() {
+    $updated && return
+    updated=true
+    local attempt out
+    for attempt in 1 2 3; do
+        if out=$($sudo apt-get update -q 2>&1); then return; fi
+        [ "$attempt" -lt 3 ] && sleep $((attempt * 5))
+    done
+    local which
+    which=$(failed_indexes <<<"$out")
+    echo "apt-get update failed 3 times; going on without the index ${which:-it could not fetch}." >&2
+}
+# The indexes an apt-get update output says it could not fetch, as "suite/component arch".
+failed_indexes() {
+    sed -n 's/^Err:[0-9]* [^ ]* \([^ ]*\) \(.*\) Packages$/\1 \2/p' | paste -sd, - | sed 's/,/, /g'
+}
+
+mapfile -t need < <(missing "${packages[@]}")
+if [ ${#need[@]} -gt 0 ]; then
     dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
-    $sudo apt-get update -q
-    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q "${missing[@]}"
+    update_indexes
+    $sudo apt-get install -y -q "${need[@]}"
 fi
 
 # Wine takes the ANSI code page from the locale: without ja_JP.UTF-8 it would be 1252.
@@ -26,4 +54,20 @@ if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     $sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
     $sudo locale-gen >/dev/null
+fi
+
+# The 32-bit Wine: its i386 libraries must match their amd64 twins, so a missing i386
+# index makes it uninstallable for the day. That costs the 32-bit test run, not the rest.
+mkdir -p "$root/build"
+if [ -z "$(missing wine32:i386)" ]; then
+    rm -f "$wine32_note"
+    exit 0
+fi
+update_indexes
+if out=$($sudo apt-get install -y -q wine32:i386 2>&1); then
+    rm -f "$wine32_note"
+else
+    reason=$(grep -m1 '^E: ' <<<"$out" | sed 's/^E: //; s/\.$//')
+    echo "${reason:-apt-get install wine32:i386 failed}" >"$wine32_note"
+    echo "Skipped the 32-bit Wine: apt-get could not install wine32:i386 ($(cat "$wine32_note"))." >&2
 fi

@@ -34,7 +34,12 @@ why_no_32bit() {
         echo "TAVRIX_64BIT_ONLY=1 asked for the 64-bit build only"
         return
     fi
-    local out
+    local out note
+    note="$(dirname "${BASH_SOURCE[0]}")/../build/wine32-not-installed"
+    if [ ! -e "$(wine_loader 32)" ]; then
+        echo "the 32-bit Wine is not installed$([ -s "$note" ] && echo ": $(cat "$note")")"
+        return
+    fi
     if ! out=$("$(wine_loader 32)" --version 2>&1); then
         echo "the 32-bit Wine loader does not run on this machine: ${out##*: }"
     fi
