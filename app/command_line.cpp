@@ -17,6 +17,14 @@ std::u16string OptionName(const std::u16string& arg) {
 
 } // namespace
 
+bool IsAbsolutePath(const std::u16string& path) {
+    const auto separator = [](char16_t c) { return c == u'\\' || c == u'/'; };
+    const bool letter = path.size() >= 3 && ((path[0] >= u'A' && path[0] <= u'Z') ||
+                                             (path[0] >= u'a' && path[0] <= u'z'));
+    if (letter && path[1] == u':' && separator(path[2])) return true;
+    return path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
+}
+
 std::string PatternFromTyped(const std::string& typed, const CodePage& codePage) {
     if (typed.empty() || typed == ".") return std::string();
     // A "." that is the second byte of a character cannot be: trail bytes start at 0x40.
@@ -53,6 +61,7 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
             if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
             const std::u16string& value = args[++i];
             if (name == u"folder") {
+                if (!IsAbsolutePath(value)) return fail(CommandProblem::RelativeFolder, value);
                 parsed.request.folder = value;
                 continue;
             }

@@ -30,6 +30,8 @@ enum class CommandProblem {
     EmptyPattern,   // subject: the pattern as given ("" or ".")
     PatternNotText, // subject: the pattern, which holds a character without a byte form
     BothSubfolderOptions,
+    RelativeFolder, // subject: the folder, which does not start at a drive or a share
+
 };
 
 struct ParsedCommand {
@@ -40,6 +42,11 @@ struct ParsedCommand {
 
 // The arguments after the program's own name.
 ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const CodePage& codePage);
+
+// Whether the path starts at a drive ("C:\\") or a share ("\\\\server"): a relative
+// one would resolve against whatever folder the run started in, System32 for a
+// scheduled task.
+bool IsAbsolutePath(const std::u16string& path);
 
 // A pattern as the editor adds a typed one: "." in front unless it begins with a
 // single-byte ".", then lower-cased. Empty for "" and ".", which are no patterns.

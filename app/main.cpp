@@ -1,7 +1,7 @@
 #include "app/main.h"
 
 #include "search/listbox_patterns.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 #include "toolkit/application.h"
 
 #include <commctrl.h>
@@ -22,7 +22,7 @@ constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
 TAutoTavrix::TAutoTavrix(TApplication& app) : TForm(app, nullptr) {
     AutoTavrix = this;
     SetMainForm();
-    CreateForm("TAutoTavrix", "自動選択削除", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+    CreateForm(L"TAutoTavrix", "自動選択削除", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
                WS_EX_APPWINDOW | WS_EX_CONTROLPARENT, kClientWidth, kClientHeight);
     CreateControls();
     CreateActions();
@@ -38,35 +38,35 @@ TAutoTavrix::~TAutoTavrix() {
 // Created in tab order, so the dialog manager's z-order walk is the tab order
 // and Label1's mnemonic lands on Edit1, the control after it.
 void TAutoTavrix::CreateControls() {
-    Label1 = TControl(AddControl("STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
+    Label1 = TControl(AddControl(L"STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
                                  kAnchorsDefault));
-    Edit1 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+    Edit1 = TEdit(AddControl(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 24, 201, 20}, kLeftTopRight));
-    Button1 = TButton(AddControl("BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
+    Button1 = TButton(AddControl(L"BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
     CheckBox1 = TButton(
-        AddControl("BUTTON", "", BS_CHECKBOX | WS_TABSTOP, 0, {8, 48, 209, 17}, kAnchorsDefault));
+        AddControl(L"BUTTON", "", BS_CHECKBOX | WS_TABSTOP, 0, {8, 48, 209, 17}, kAnchorsDefault));
 
     XPGroupBox1 = std::make_unique<TXPGroupBox>(Application(), *this);
     const Bounds box = Scale(Bounds{8, 72, 273, 169});
     XPGroupBox1->CreateBox(Handle(), "拡張子", box.left, box.top, box.width, box.height);
-    SendMessageA(XPGroupBox1->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
+    SendMessageW(XPGroupBox1->Handle(), WM_SETFONT, reinterpret_cast<WPARAM>(FontHandle()), 0);
     Layout().Add(XPGroupBox1->Handle(), box, kAll);
     HWND group = XPGroupBox1->Handle();
     TAnchorLayout* groupLayout = &XPGroupBox1->Layout();
-    Edit2 = TEdit(AddControl("EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
+    Edit2 = TEdit(AddControl(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 16, 193, 20}, kLeftTopRight, group, groupLayout));
     Button2 = TButton(
-        AddControl("BUTTON", "", kButton, 0, {208, 16, 57, 20}, kTopRight, group, groupLayout));
+        AddControl(L"BUTTON", "", kButton, 0, {208, 16, 57, 20}, kTopRight, group, groupLayout));
     ListBox1 = TListBox(AddControl(
-        "LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
+        L"LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         WS_EX_CLIENTEDGE, {8, 40, 193, 121}, kAll, group, groupLayout));
-    SendMessageA(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, Scale(12));
+    SendMessageW(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, Scale(12));
     Button3 = TButton(
-        AddControl("BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group, groupLayout));
+        AddControl(L"BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group, groupLayout));
 
-    Button4 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 24, 81, 20}, kTopRight));
-    Button5 = TButton(AddControl("BUTTON", "", kButton, 0, {296, 48, 81, 20}, kTopRight));
-    Bevel1 = TControl(AddControl("STATIC", "", SS_ETCHEDVERT, WS_EX_TRANSPARENT, {288, 0, 9, 249},
+    Button4 = TButton(AddControl(L"BUTTON", "", kButton, 0, {296, 24, 81, 20}, kTopRight));
+    Button5 = TButton(AddControl(L"BUTTON", "", kButton, 0, {296, 48, 81, 20}, kTopRight));
+    Bevel1 = TControl(AddControl(L"STATIC", "", SS_ETCHEDVERT, WS_EX_TRANSPARENT, {288, 0, 9, 249},
                                  akTop | akRight | akBottom));
     // A line on its left side only: the static would draw a second one on its right edge,
     // over the buttons' borders. Transparent, so that after a resize the form paints
@@ -131,9 +131,9 @@ void TAutoTavrix::FormCreate() {
 
 void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
 
-std::u16string TAutoTavrix::StartFolder() const { return AnsiToUtf16(Edit1.Text()); }
+std::u16string TAutoTavrix::StartFolder() const { return Edit1.WideText(); }
 
 // The window's own list box, not the global way the walk's free function goes.
 bool TAutoTavrix::Matches(const char16_t* name) const {
-    return MatchesPatterns(name, TListBoxPatterns(ListBox1), AnsiCodePage());
+    return MatchesPatterns(name, TListBoxPatterns(ListBox1), ShiftJis());
 }

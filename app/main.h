@@ -44,7 +44,7 @@ public:
     TAction* cmBurn = nullptr;
 
     // Per-user settings folder, without a final "\"; empty when it could not be found.
-    std::string SettingsDir;
+    std::u16string SettingsDir;
     // Full paths the last search selected, in walk order; lives from FormCreate to FormDestroy.
     std::unique_ptr<TFoundFiles> FoundFiles;
 

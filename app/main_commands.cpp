@@ -7,20 +7,20 @@
 #include "toolkit/application.h"
 
 void TAutoTavrix::opSubfolderUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.Text()));
+    sender.SetEnabled(FolderExists(Edit1.WideText()));
 }
 
 void TAutoTavrix::opSubfolderExecute(TAction& sender) { sender.SetChecked(!sender.Checked()); }
 
 void TAutoTavrix::cmBitbacketUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.Text()) && ListBox1.Count() > 0);
+    sender.SetEnabled(FolderExists(Edit1.WideText()) && ListBox1.Count() > 0);
     // cmBurn has no update of its own: it always follows this one.
     cmBurn->SetEnabled(sender.Enabled());
 }
 
 void TAutoTavrix::cmFolderExecute(TAction&) {
-    std::string path;
-    if (ChooseFolder(Application().Handle(), "ディレクトリーの参照", path)) Edit1.SetText(path);
+    std::u16string path;
+    if (ChooseFolder(Application().Handle(), "ディレクトリーの参照", path)) Edit1.SetWideText(path);
 }
 
 void TAutoTavrix::cmBitbacketExecute(TAction&) { RunDeleteCommand(false); }

@@ -2,20 +2,25 @@
 // matching item; the add and delete actions change the sorted list.
 #include "app/main.h"
 
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 #include <stdexcept>
 
 namespace {
 
-std::string Lowered(std::string text) {
-    AnsiCodePage().Lower(&text[0], text.size());
-    return text;
+// The typed text as a pattern is stored: its Shift_JIS bytes, lower-cased. Nothing
+// for a text with a character that has no such bytes (.é, .한): the list file could
+// not hold it, and a look-alike would select other files.
+std::optional<std::string> Lowered(const std::u16string& text) {
+    std::optional<std::string> bytes = ExactSjis(text);
+    if (bytes && !bytes->empty()) ShiftJis().Lower(&(*bytes)[0], bytes->size());
+    return bytes;
 }
 
 // Emptying Edit2 never selects an empty item (a blank line of the list file).
-int FindPattern(const TListBox& list, const std::string& lowered) {
-    return lowered.empty() ? -1 : list.FindExact(lowered);
+int FindPattern(const TListBox& list, const std::u16string& text) {
+    const std::optional<std::string> lowered = Lowered(text);
+    return !lowered || lowered->empty() ? -1 : list.FindExact(*lowered);
 }
 
 void SelectItem(const TListBox& list, int index) {
@@ -26,19 +31,20 @@ void SelectItem(const TListBox& list, int index) {
 
 // Setting Edit2's text from here runs this handler again, completely, before the
 // outer run goes on; the inner run sees a text that is empty or starts with ".".
+// A "." is one character in UTF-16 as in Shift_JIS, and a lead byte is never ".",
+// so the caret moves by the one character put in front.
 void TAutoTavrix::Edit2Change() {
-    const std::string text = Edit2.Text();
-    const std::string lowered = Lowered(text);
+    const std::u16string text = Edit2.WideText();
     int start = 0, length = 0;
     Edit2.GetSelection(start, length);
-    if (lowered.empty()) return;
-    if (lowered[0] == '.') {
-        if (lowered.size() == 1) Edit2.SetText("");
+    if (text.empty()) return;
+    if (text[0] == u'.') {
+        if (text.size() == 1) Edit2.SetWideText(u"");
     } else {
-        Edit2.SetText("." + text);
+        Edit2.SetWideText(u"." + text);
         Edit2.SetSelection(start + 1, length);
     }
-    SelectItem(ListBox1, FindPattern(ListBox1, Lowered(Edit2.Text())));
+    SelectItem(ListBox1, FindPattern(ListBox1, Edit2.WideText()));
 }
 
 void TAutoTavrix::ListBox1Click() {
@@ -49,8 +55,8 @@ void TAutoTavrix::ListBox1Click() {
 }
 
 void TAutoTavrix::cmAddUpdate(TAction& sender) {
-    const std::string text = Edit2.Text();
-    sender.SetEnabled(!text.empty() && ListBox1.FindExact(text) < 0);
+    const std::optional<std::string> text = ExactSjis(Edit2.WideText());
+    sender.SetEnabled(text && !text->empty() && ListBox1.FindExact(*text) < 0);
     SetDefaultButton(Button2.Handle(), sender.Enabled());
 }
 
@@ -60,7 +66,9 @@ void TAutoTavrix::cmDeleteUpdate(TAction& sender) {
 }
 
 void TAutoTavrix::cmAddExecute(TAction&) {
-    const int index = ListBox1.Add(Lowered(Edit2.Text()));
+    // Enabled only for a text with an exact form: the update ran just before.
+    const std::optional<std::string> pattern = Lowered(Edit2.WideText());
+    const int index = pattern ? ListBox1.Add(*pattern) : -1;
     if (index < 0) throw std::runtime_error("行を挿入できません");
     SelectItem(ListBox1, index);
     Edit2.SetFocus();

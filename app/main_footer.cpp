@@ -36,13 +36,13 @@ const FooterLink kHomeLink{"URL:https://brenvolt.test/",
 void TAutoTavrix::CreateFooter() {
     footerBold_ = CreateDesignFont(TextHeight(), true);
     Label2 = TControl(
-        AddControl("STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
+        AddControl(L"STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
     Label4 = TControl(
-        AddControl("STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
-    Label3 = TControl(AddControl("STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
+        AddControl(L"STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
+    Label3 = TControl(AddControl(L"STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
                                  {160, 256, 203, 12}, kRightBottom));
     for (HWND bold : {Label2.Handle(), Label4.Handle()}) {
-        SendMessageA(bold, WM_SETFONT, reinterpret_cast<WPARAM>(footerBold_.Get()), FALSE);
+        SendMessageW(bold, WM_SETFONT, reinterpret_cast<WPARAM>(footerBold_.Get()), FALSE);
         SetLabelColor(bold, ColorToRGB(clGreen));
     }
     SetLabelColor(Label3.Handle(), ColorToRGB(clBlue));
@@ -71,21 +71,22 @@ void TAutoTavrix::CreateFooter() {
 
     // Last, so the frame lies under the texts it surrounds. A frame static never paints
     // its inside, so it must not clip the window's own background out of that area.
-    Bevel2 = TControl(AddControl("STATIC", "", SS_ETCHEDFRAME, WS_EX_TRANSPARENT, {8, 248, 369, 41},
-                                 akLeft | akRight | akBottom));
+    Bevel2 = TControl(AddControl(L"STATIC", "", SS_ETCHEDFRAME, WS_EX_TRANSPARENT,
+                                 {8, 248, 369, 41}, akLeft | akRight | akBottom));
 }
 
 void TAutoTavrix::FillVersionLabel() {
-    char path[MAX_PATH + 1] = {};
-    if (!GetModuleFileNameA(nullptr, path, MAX_PATH)) return;
+    // The wide calls: the program's own folder may have any name.
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!GetModuleFileNameW(nullptr, path, MAX_PATH)) return;
     DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeA(path, &ignored);
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
     if (size == 0) return;
     std::vector<char> block(size);
-    if (!GetFileVersionInfoA(path, 0, size, block.data())) return;
+    if (!GetFileVersionInfoW(path, 0, size, block.data())) return;
     VS_FIXEDFILEINFO* info = nullptr;
     UINT length = 0;
-    if (!VerQueryValueA(block.data(), "\\", reinterpret_cast<void**>(&info), &length) || !info ||
+    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info ||
         length < sizeof(VS_FIXEDFILEINFO))
         return;
     SetLabelText(Label4.Handle(),

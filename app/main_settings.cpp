@@ -6,8 +6,10 @@
 #include "app/settings_store.h"
 #include "platform/file_system.h"
 #include "toolkit/application.h"
+#include "toolkit/failure_text.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/scoped.h"
+#include "toolkit/shift_jis.h"
 
 #include <stdexcept>
 
@@ -24,7 +26,7 @@ RECT KeptBounds(HWND window) {
         // The restored place counts from the work area, the stored one from the screen.
         MONITORINFO monitor{};
         monitor.cbSize = sizeof monitor;
-        if (GetMonitorInfoA(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor))
+        if (GetMonitorInfoW(MonitorFromRect(&r, MONITOR_DEFAULTTOPRIMARY), &monitor))
             OffsetRect(&r, monitor.rcWork.left - monitor.rcMonitor.left,
                        monitor.rcWork.top - monitor.rcMonitor.top);
         return r;
@@ -58,7 +60,7 @@ void TAutoTavrix::LoadPatternList() {
 }
 
 void TAutoTavrix::ReadSettings() {
-    const std::optional<TIniFile> settings = OpenSettingsFile(SettingsDir);
+    const std::optional<TIniFile> settings = SettingsFile(SettingsDir, true);
     if (!settings) return;
     const TIniFile& ini = *settings;
     // Each value is applied as read, in this order, without checks against the screen.
@@ -76,7 +78,7 @@ void TAutoTavrix::ReadSettings() {
     const int height = ini.ReadInteger("Location", "Height", 0);
     SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
     const LastUse last = ReadLastUse(ini);
-    Edit1.SetText(last.folder);
+    Edit1.SetWideText(last.folder);
     opSubfolder->SetChecked(last.subfolders);
 }
 
@@ -96,25 +98,24 @@ bool TAutoTavrix::SavePatternList() {
     items.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
     for (int i = 0; i < count; ++i)
         items.push_back(ListBox1.Item(i));
-    const std::string path = ListFileName(SettingsDir);
+    const std::u16string path = ListFileName(SettingsDir);
     switch (ReplaceWholeFile(path, TempListFileName(SettingsDir), FormatListFile(items))) {
     case SaveResult::Saved:
         return true;
     case SaveResult::CannotCreate:
-        throw std::runtime_error("ファイル " + path + " を作成できません");
+        throw EFileFailure(SjisToUtf16("ファイル ") + path + SjisToUtf16(" を作成できません"));
     case SaveResult::CannotWrite:
         break;
     }
-    throw std::runtime_error(path + " に書き込めません");
+    throw EFileFailure(path + SjisToUtf16(" に書き込めません"));
 }
 
 void TAutoTavrix::WriteSettings() {
-    TIniFile ini(SettingsFileName(SettingsDir));
+    TIniFile ini = *SettingsFile(SettingsDir, false);
     const RECT r = KeptBounds(Handle());
     ini.WriteInteger("Location", "Left", r.left);
     ini.WriteInteger("Location", "Top", r.top);
     ini.WriteInteger("Location", "Width", r.right - r.left);
     ini.WriteInteger("Location", "Height", r.bottom - r.top);
-    ini.WriteString("Last", "Folder", Edit1.Text());
-    ini.WriteBool("Last", "SubFolder", opSubfolder->Checked());
+    WriteLastUse(ini, LastUse{Edit1.WideText(), opSubfolder->Checked()});
 }

@@ -11,18 +11,20 @@
 
 // The folder of the settings files; empty when the application-data folder cannot
 // be told, and then there are no settings.
-std::string UserSettingsDir(HWND owner);
+std::u16string UserSettingsDir(HWND owner);
 
 // The lines of the pattern list file, in file order; nothing when there is no such
 // file. Fails with "ファイル %s は開けません" when the file is there but cannot be read.
-std::optional<std::vector<std::string>> ReadPatternList(const std::string& settingsDir);
+std::optional<std::vector<std::string>> ReadPatternList(const std::u16string& settingsDir);
 
-// The settings file when there is one.
-std::optional<TIniFile> OpenSettingsFile(const std::string& settingsDir);
+// The settings file, on disk; `existing` gives it only when it is there.
+std::optional<TIniFile> SettingsFile(const std::u16string& settingsDir, bool existing);
 
 // The folder and the subfolder option of the last use, as the settings file holds them.
 struct LastUse {
-    std::string folder;
+    std::u16string folder;
     bool subfolders = false;
 };
 LastUse ReadLastUse(const TIniFile& ini);
+// Writes "Folder", "SubFolder" and, for a folder without a Shift_JIS form, "FolderUtf8".
+void WriteLastUse(TIniFile& ini, const LastUse& last);

@@ -4,6 +4,7 @@
 #include "app/unattended.h"
 #include "platform/shell.h"
 #include "toolkit/application.h"
+#include "toolkit/shift_jis.h"
 
 #include <commctrl.h>
 
@@ -20,7 +21,8 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ShowWindow(mainWindow.Handle(), SW_SHOWDEFAULT);
         return app.Run();
     } catch (const std::exception& e) {
-        MessageBoxA(nullptr, e.what(), "tavrix", MB_OK | MB_ICONERROR);
+        MessageBoxW(nullptr, AsWide(SjisToUtf16(e.what()).c_str()), L"tavrix",
+                    MB_OK | MB_ICONERROR);
         return 1;
     }
 }

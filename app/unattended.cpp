@@ -9,27 +9,34 @@
 #include "search/found_files.h"
 #include "search/match.h"
 #include "search/walk.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/failure_text.h"
+#include "toolkit/shift_jis.h"
 
 #include <windows.h>
 
 namespace {
 
-// The window's whole-item search, which ignores letter case the way the system
-// compares text, over the patterns of this run.
+// The window's whole-item search, which ignores letter case the way the list box
+// compares its items, over the patterns of this run.
 class CommandPatterns : public PatternList {
 public:
-    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {}
+    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {
+        for (const std::string& item : items)
+            wideItems_.push_back(SjisToUtf16(item));
+    }
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Item(int index) const override { return items_[static_cast<std::size_t>(index)]; }
     int FindExact(const std::string& text) const override {
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (lstrcmpiA(items_[i].c_str(), text.c_str()) == 0) return static_cast<int>(i);
+        const std::u16string wide = SjisToUtf16(text);
+        for (std::size_t i = 0; i < wideItems_.size(); ++i)
+            if (lstrcmpiW(AsWide(wideItems_[i].c_str()), AsWide(wide.c_str())) == 0)
+                return static_cast<int>(i);
         return -1;
     }
 
 private:
     const std::vector<std::string>& items_;
+    std::vector<std::u16string> wideItems_;
 };
 
 // The window's walk without the window: nothing to show and no cancel.
@@ -40,7 +47,7 @@ public:
     bool EnterFolder(const std::u16string&) override { return false; }
     bool SubfoldersOn() override { return subfolders_; }
     bool Matches(const char16_t* name) override {
-        return MatchesPatterns(name, patterns_, AnsiCodePage());
+        return MatchesPatterns(name, patterns_, ShiftJis());
     }
     void FileFound(const std::u16string& path) override { found_.Add(path); }
 
@@ -51,7 +58,7 @@ private:
 };
 
 void Say(StdStream stream, const std::u16string& line) { WriteStd(stream, line + u"\r\n"); }
-void Say(StdStream stream, const std::string& ansiLine) { Say(stream, AnsiToUtf16(ansiLine)); }
+void Say(StdStream stream, const std::string& sjisLine) { Say(stream, SjisToUtf16(sjisLine)); }
 
 const char kUsage[] =
     "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
@@ -72,20 +79,23 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
     const std::u16string& subject = parsed.subject;
     switch (parsed.problem) {
     case CommandProblem::NoAction:
-        return AnsiToUtf16("/list、/trash、/delete のどれかを指定してください");
+        return SjisToUtf16("/list、/trash、/delete のどれかを指定してください");
     case CommandProblem::TwoActions:
-        return subject + AnsiToUtf16(": 動作は一つだけ指定できます");
+        return subject + SjisToUtf16(": 動作は一つだけ指定できます");
     case CommandProblem::UnknownOption:
-        return subject + AnsiToUtf16(": 知らないオプションです");
+        return subject + SjisToUtf16(": 知らないオプションです");
     case CommandProblem::MissingValue:
-        return subject + AnsiToUtf16(": 値がありません");
+        return subject + SjisToUtf16(": 値がありません");
     case CommandProblem::EmptyPattern:
-        return AnsiToUtf16("/pattern \"") + subject + AnsiToUtf16("\": 拡張子が空です");
+        return SjisToUtf16("/pattern \"") + subject + SjisToUtf16("\": 拡張子が空です");
     case CommandProblem::PatternNotText:
-        return AnsiToUtf16("/pattern \"") + subject +
-               AnsiToUtf16("\": 拡張子に使えない文字があります");
+        return SjisToUtf16("/pattern \"") + subject +
+               SjisToUtf16("\": 拡張子に使えない文字があります");
     case CommandProblem::BothSubfolderOptions:
-        return AnsiToUtf16("/subfolders と /nosubfolders は一緒に指定できません");
+        return SjisToUtf16("/subfolders と /nosubfolders は一緒に指定できません");
+    case CommandProblem::RelativeFolder:
+        return SjisToUtf16("/folder \"") + subject +
+               SjisToUtf16("\": 絶対パス (C:\\... または \\\\サーバー\\...) で指定してください");
     case CommandProblem::None:
     case CommandProblem::Help:
         break;
@@ -102,10 +112,10 @@ struct Job {
 
 Job JobFor(const UnattendedRequest& request) {
     Job job;
-    const std::string dir = UserSettingsDir(nullptr);
-    if (const std::optional<TIniFile> ini = OpenSettingsFile(dir)) {
+    const std::u16string dir = UserSettingsDir(nullptr);
+    if (const std::optional<TIniFile> ini = SettingsFile(dir, true)) {
         const LastUse last = ReadLastUse(*ini);
-        job.folder = AnsiToUtf16(last.folder);
+        job.folder = last.folder;
         job.subfolders = last.subfolders;
     }
     if (request.patterns)
@@ -140,7 +150,7 @@ int Delete(const TFoundFiles& found, bool permanent) {
 } // namespace
 
 int RunUnattended(const std::vector<std::u16string>& args) {
-    const ParsedCommand parsed = ParseCommandLine(args, AnsiCodePage());
+    const ParsedCommand parsed = ParseCommandLine(args, ShiftJis());
     if (parsed.problem == CommandProblem::Help) {
         Say(StdStream::Output, kUsage);
         return kExitDone;
@@ -153,17 +163,25 @@ int RunUnattended(const std::vector<std::u16string>& args) {
     Job job;
     try {
         job = JobFor(parsed.request);
-    } catch (const std::exception& e) {
-        Say(StdStream::Error, e.what());
+    } catch (const EFileFailure& e) {
+        Say(StdStream::Error, e.Message());
         return kExitNothingToDo;
     }
     if (job.folder.empty()) {
         Say(StdStream::Error, "整理するフォルダーがありません (/folder で指定してください)");
         return kExitNothingToDo;
     }
+    // The window may have kept a relative folder; a scheduled run would take it
+    // relative to System32.
+    if (!IsAbsolutePath(job.folder)) {
+        Say(StdStream::Error,
+            job.folder + SjisToUtf16(": 保存されたフォルダーが絶対パスではありません "
+                                     "(/folder で指定してください)"));
+        return kExitNothingToDo;
+    }
     if (!FolderExists(job.folder)) {
         Say(StdStream::Error,
-            job.folder + AnsiToUtf16(PathExists(job.folder) ? ": フォルダーではありません"
+            job.folder + SjisToUtf16(PathExists(job.folder) ? ": フォルダーではありません"
                                                             : ": フォルダーがありません"));
         return kExitNothingToDo;
     }

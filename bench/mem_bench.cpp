@@ -2,7 +2,7 @@
 //   mem_bench PATHFILE COUNT    PATHFILE holds Windows paths in the ANSI code page, one
 //                               a line; they are added in turn until COUNT paths are held
 #include "search/found_files.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 #include <windows.h>
 #include <psapi.h>
@@ -34,7 +34,7 @@ int main(int argc, char** argv) {
     std::ifstream in(argv[1], std::ios::binary);
     for (std::string line; std::getline(in, line);)
         if (!line.empty()) {
-            sample.push_back(AnsiToUtf16(line));
+            sample.push_back(SjisToUtf16(line));
             sampleBytes.push_back(line.size());
         }
     if (sample.empty()) {

@@ -27,8 +27,7 @@ add_library(tavrix_gui STATIC
   toolkit/action.cpp
   toolkit/anchors.cpp
   toolkit/hints.cpp
-  toolkit/ini_file.cpp
-  toolkit/ansi_code_page.cpp
+  toolkit/shift_jis.cpp
   components/XPGroupBox.cpp
   components/HtLabel.cpp
   platform/shell.cpp

@@ -2,6 +2,7 @@
 
 #include "platform/shell.h"
 #include "toolkit/application.h"
+#include "toolkit/controls.h"
 #include "toolkit/form.h"
 #include "toolkit/scoped.h"
 
@@ -12,15 +13,9 @@
 
 namespace {
 
-const char kClassName[] = "THtLabel";
+const wchar_t kClassName[] = L"THtLabel";
 
-std::string WindowText(HWND hwnd) {
-    std::string text(static_cast<std::size_t>(GetWindowTextLengthA(hwnd)), '\0');
-    if (!text.empty())
-        text.resize(static_cast<std::size_t>(
-            GetWindowTextA(hwnd, &text[0], static_cast<int>(text.size()) + 1)));
-    return text;
-}
+std::u16string Caption(HWND hwnd) { return TControl(hwnd).WideText(); }
 
 } // namespace
 
@@ -52,11 +47,11 @@ THtLabel::~THtLabel() {
 
 void THtLabel::CreateLabel(HWND parent, const std::string& caption, int left, int top, int width,
                            int height) {
-    WNDCLASSEXA cls = OwnClass(kClassName, CS_DBLCLKS);
-    cls.hCursor = LoadCursorA(nullptr, IDC_HAND);
+    WNDCLASSEXW cls = OwnClass(kClassName, CS_DBLCLKS);
+    cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_HAND));
     RegisterClassOnce(cls);
-    CreateHandle(0, kClassName, caption.c_str(), WS_CHILD | WS_VISIBLE, left, top, width, height,
-                 parent, 0);
+    CreateHandle(0, kClassName, caption, WS_CHILD | WS_VISIBLE, left, top, width, height, parent,
+                 0);
     FitToCaption();
 }
 
@@ -68,11 +63,11 @@ void THtLabel::SetAutoSize(bool on) {
 // The whole caption on one line, in the label's own font; the left edge stays.
 void THtLabel::FitToCaption() {
     if (!autoSize_ || !Handle()) return;
-    const std::string caption = WindowText(Handle());
+    const std::u16string caption = Caption(Handle());
     RECT r{0, 0, 0, 0};
     const ScreenDC screen(font_.Get());
     if (!screen.Get()) return;
-    DrawTextA(screen.Get(), caption.c_str(), static_cast<int>(caption.size()), &r,
+    DrawTextW(screen.Get(), AsWide(caption.c_str()), static_cast<int>(caption.size()), &r,
               DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
     SetWindowPos(Handle(), nullptr, 0, 0, r.right, r.bottom,
                  SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -107,7 +102,7 @@ void THtLabel::Repaint() {
 
 void THtLabel::MouseEnter() {
     if (HWND parent = Handle() ? GetParent(Handle()) : nullptr)
-        SendMessageA(parent, CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(Handle()));
+        SendMessageW(parent, CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(Handle()));
     if (!colorChange_) return;
     SetFontColor(overColor_);
     mouseOver_ = true;
@@ -116,7 +111,7 @@ void THtLabel::MouseEnter() {
 
 void THtLabel::MouseLeave() {
     if (HWND parent = Handle() ? GetParent(Handle()) : nullptr)
-        SendMessageA(parent, CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(Handle()));
+        SendMessageW(parent, CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(Handle()));
     if (!colorChange_) return;
     SetFontColor(orignalColor_);
     mouseOver_ = false;
@@ -138,10 +133,10 @@ void THtLabel::Paint() {
     GetClientRect(Handle(), &r);
     // The parent's face shows through: the label has no background of its own.
     FillRect(dc, &r, GetSysColorBrush(COLOR_BTNFACE));
-    const std::string caption = WindowText(Handle());
+    const std::u16string caption = Caption(Handle());
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, ColorToRGB(fontColor_));
-    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
+    DrawTextW(dc, AsWide(caption.c_str()), static_cast<int>(caption.size()), &r,
               DT_LEFT | DT_TOP | DT_SINGLELINE);
 }
 

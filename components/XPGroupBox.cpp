@@ -9,7 +9,7 @@
 #include <stdexcept>
 
 namespace {
-const char kClassName[] = "TXPGroupBox";
+const wchar_t kClassName[] = L"TXPGroupBox";
 }
 
 TXPCustomGroupBox::TXPCustomGroupBox(TApplication& app, TForm& form) : TWindow(app), form_(form) {}
@@ -17,12 +17,12 @@ TXPCustomGroupBox::TXPCustomGroupBox(TApplication& app, TForm& form) : TWindow(a
 void TXPCustomGroupBox::CreateBox(HWND parent, const char* caption, int left, int top, int width,
                                   int height) {
     // A subclass of the system "BUTTON" class: its procedure draws frame and caption.
-    WNDCLASSEXA button{};
+    WNDCLASSEXW button{};
     button.cbSize = sizeof button;
-    if (!GetClassInfoExA(nullptr, "BUTTON", &button))
+    if (!GetClassInfoExW(nullptr, L"BUTTON", &button))
         throw std::runtime_error("GetClassInfoEx failed: BUTTON");
     SetBaseProc(button.lpfnWndProc);
-    WNDCLASSEXA cls = button;
+    WNDCLASSEXW cls = button;
     cls.lpfnWndProc = WindowProc;
     cls.hInstance = Application().Instance();
     cls.lpszClassName = kClassName;
@@ -40,8 +40,8 @@ void TXPCustomGroupBox::CreateBox(HWND parent, const char* caption, int left, in
 RECT TXPCustomGroupBox::LayoutArea() const {
     RECT r{};
     GetClientRect(Handle(), &r);
-    HFONT font = reinterpret_cast<HFONT>(SendMessageA(Handle(), WM_GETFONT, 0, 0));
-    const int h = ScreenDC(font).TextSize("0", 1).cy;
+    HFONT font = reinterpret_cast<HFONT>(SendMessageW(Handle(), WM_GETFONT, 0, 0));
+    const int h = ScreenDC(font).TextSize(u"0").cy;
     r.top += h;
     InflateRect(&r, -3, -3);
     return r;

@@ -1,6 +1,7 @@
 #include "platform/console.h"
 
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
+#include "toolkit/utf8.h"
 
 #include <windows.h>
 
@@ -30,6 +31,6 @@ void WriteStd(StdStream stream, std::u16string_view text) {
         WriteConsoleW(handle, AsWide(text.data()), static_cast<DWORD>(text.size()), &done, nullptr);
         return;
     }
-    const std::string bytes = Utf16ToUtf8(text);
+    const std::string bytes = Utf8Of(text);
     WriteFile(handle, bytes.data(), static_cast<DWORD>(bytes.size()), &done, nullptr);
 }

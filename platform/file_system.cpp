@@ -1,13 +1,13 @@
 #include "platform/file_system.h"
 
-#include "toolkit/ansi_code_page.h"
-#include "toolkit/path_text.h"
 #include "toolkit/scoped.h"
+#include "toolkit/shift_jis.h"
 
 namespace {
 
-// Wildcard bytes are below the trail-byte range, so a plain search is exact.
-bool HasWildcard(const std::string& path) { return path.find_first_of("*?") != std::string::npos; }
+bool HasWildcard(const std::u16string& path) {
+    return path.find_first_of(u"*?") != std::u16string::npos;
+}
 
 bool WriteAll(HANDLE file, const std::string& bytes) {
     std::size_t done = 0;
@@ -36,12 +36,6 @@ bool TFindFile::Next() {
 
 const char16_t* TFindFile::Name() const { return AsUtf16(data_.cFileName); }
 
-bool FolderExists(const std::string& path) {
-    if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesA(path.c_str());
-    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
-}
-
 bool FolderExists(const std::u16string& path) {
     if (path.empty()) return false;
     const DWORD attributes = GetFileAttributesW(AsWide(path.c_str()));
@@ -52,24 +46,24 @@ bool PathExists(const std::u16string& path) {
     return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
 }
 
-bool FileExists(const std::string& path) {
+bool FileExists(const std::u16string& path) {
     if (path.empty() || HasWildcard(path)) return false;
-    TFindFile find(AnsiToUtf16(path));
+    TFindFile find(path);
     return find.Next() && (find.Attributes() & FILE_ATTRIBUTE_DIRECTORY) == 0;
 }
 
-void ForceDirectories(const std::string& path) {
-    std::string dir = path;
-    if (EndsWithSeparator(dir, AnsiCodePage())) dir.pop_back();
+void ForceDirectories(const std::u16string& path) {
+    std::u16string dir = path;
+    if (!dir.empty() && dir.back() == u'\\') dir.pop_back();
     if (dir.size() < 3 || FolderExists(dir)) return;
-    const std::size_t separator = LastSeparator(dir, AnsiCodePage());
-    if (separator != std::string::npos) ForceDirectories(dir.substr(0, separator));
-    CreateDirectoryA(dir.c_str(), nullptr);
+    const std::size_t separator = dir.rfind(u'\\');
+    if (separator != std::u16string::npos) ForceDirectories(dir.substr(0, separator));
+    CreateDirectoryW(AsWide(dir.c_str()), nullptr);
 }
 
-bool ReadWholeFile(const std::string& path, std::string& bytes) {
-    FileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                                FILE_ATTRIBUTE_NORMAL, nullptr));
+bool ReadWholeFile(const std::u16string& path, std::string& bytes) {
+    FileHandle file(CreateFileW(AsWide(path.c_str()), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return false;
     std::string content;
     char chunk[65536];
@@ -83,23 +77,35 @@ bool ReadWholeFile(const std::string& path, std::string& bytes) {
     return true;
 }
 
-SaveResult ReplaceWholeFile(const std::string& path, const std::string& tempPath,
+SaveResult ReplaceWholeFile(const std::u16string& path, const std::u16string& tempPath,
                             const std::string& bytes) {
-    FileHandle file(CreateFileA(tempPath.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    FileHandle file(CreateFileW(AsWide(tempPath.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return SaveResult::CannotCreate;
-    // The data must be on disk before the move makes it the list file.
+    // The data must be on disk before the move makes it the file.
     const bool written = WriteAll(file.Get(), bytes) && FlushFileBuffers(file.Get());
     if (!file.Close() || !written) {
-        DeleteFileA(tempPath.c_str());
+        DeleteFileW(AsWide(tempPath.c_str()));
         return SaveResult::CannotWrite;
     }
     // A folder of that name or another program holding the file: the file
     // itself cannot be made.
-    if (!MoveFileExA(tempPath.c_str(), path.c_str(),
+    if (!MoveFileExW(AsWide(tempPath.c_str()), AsWide(path.c_str()),
                      MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-        DeleteFileA(tempPath.c_str());
+        DeleteFileW(AsWide(tempPath.c_str()));
         return SaveResult::CannotCreate;
     }
     return SaveResult::Saved;
+}
+
+bool TDiskStore::Load(const std::u16string& path, std::string& bytes) {
+    if (!FileExists(path)) {
+        bytes.clear();
+        return true;
+    }
+    return ReadWholeFile(path, bytes);
+}
+
+bool TDiskStore::Store(const std::u16string& path, const std::string& bytes) {
+    return ReplaceWholeFile(path, path + u".tmp", bytes) == SaveResult::Saved;
 }

@@ -1,5 +1,6 @@
 // File-system queries, the directory listing, and the settings files' reads and writes.
 #pragma once
+#include "toolkit/ini_file.h"
 #include "toolkit/scoped.h"
 
 #include <cstddef>
@@ -27,25 +28,30 @@ private:
     bool started_ = false;
 };
 
-// True when the system reports attributes for the text, as given, and they hold
-// the directory bit. An empty text is false.
-bool FolderExists(const std::string& path);
-// The same for a name of any characters.
+// True when the system reports attributes for the path, as given, and they hold
+// the directory bit. An empty path is false.
 bool FolderExists(const std::u16string& path);
 // Whether anything is there under that exact name.
 bool PathExists(const std::u16string& path);
 // True when the path names an existing file (a folder of that name does not count).
-bool FileExists(const std::string& path);
+bool FileExists(const std::u16string& path);
 // Creates the folder and every missing parent; the outcome is not examined.
-void ForceDirectories(const std::string& path);
+void ForceDirectories(const std::u16string& path);
 
 // Reads a whole file, opened with others denied writing. False when it cannot be opened.
-bool ReadWholeFile(const std::string& path, std::string& bytes);
+bool ReadWholeFile(const std::u16string& path, std::string& bytes);
 
 enum class SaveResult { Saved, CannotCreate, CannotWrite };
 // Writes `bytes` to `tempPath`, then moves it over `path` in one step, so a failed
 // or interrupted save leaves the previous file as it was. CannotCreate when either
 // file cannot be made, CannotWrite when the bytes cannot be written. (Not "ReplaceFile":
 // <windows.h> makes that name a macro.)
-SaveResult ReplaceWholeFile(const std::string& path, const std::string& tempPath,
+SaveResult ReplaceWholeFile(const std::u16string& path, const std::u16string& tempPath,
                             const std::string& bytes);
+
+// The settings files on disk, each replaced in one step through a file beside it.
+class TDiskStore : public TFileStore {
+public:
+    bool Load(const std::u16string& path, std::string& bytes) override;
+    bool Store(const std::u16string& path, const std::string& bytes) override;
+};

@@ -1,8 +1,8 @@
 #include "platform/shell.h"
 
 #include "platform/delete_request.h"
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/scoped.h"
+#include "toolkit/shift_jis.h"
 
 #include <shlobj.h>
 
@@ -56,39 +56,40 @@ std::vector<std::u16string> CommandLineArguments() {
     return args;
 }
 
-std::string AppDataFolder(HWND owner) {
-    char path[MAX_PATH + 1] = {};
-    if (!SHGetSpecialFolderPathA(owner, path, CSIDL_APPDATA, FALSE)) return std::string();
-    return path;
+std::u16string AppDataFolder(HWND owner) {
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!SHGetSpecialFolderPathW(owner, path, CSIDL_APPDATA, FALSE)) return std::u16string();
+    return AsUtf16(path);
 }
 
-bool ChooseFolder(HWND owner, const std::string& title, std::string& path) {
+bool ChooseFolder(HWND owner, const std::string& title, std::u16string& path) {
     ShellAllocator allocator;
     if (!allocator.Get()) return false;
-    ShellBlock buffer(*allocator.Get(), allocator.Get()->Alloc(MAX_PATH));
+    ShellBlock buffer(*allocator.Get(), allocator.Get()->Alloc(MAX_PATH * sizeof(wchar_t)));
     if (!buffer.Get()) return false;
-    char* displayName = static_cast<char*>(buffer.Get());
-    displayName[0] = '\0';
+    auto* displayName = static_cast<wchar_t*>(buffer.Get());
+    displayName[0] = L'\0';
+    const std::u16string wideTitle = SjisToUtf16(title);
 
-    BROWSEINFOA info{};
+    BROWSEINFOW info{};
     info.hwndOwner = owner;
     info.pidlRoot = nullptr;
     info.pszDisplayName = displayName;
-    info.lpszTitle = title.c_str();
+    info.lpszTitle = AsWide(wideTitle.c_str());
     info.ulFlags = BIF_RETURNONLYFSDIRS;
 
     LPITEMIDLIST chosen = nullptr;
     {
         DisabledThreadWindows disabled;
-        chosen = SHBrowseForFolderA(&info);
+        chosen = SHBrowseForFolderW(&info);
     }
     if (!chosen) return false;
     ShellBlock item(*allocator.Get(), chosen);
     // The chooser left the item's display name in the buffer; only a real path may
     // replace the caller's folder.
-    displayName[0] = '\0';
-    if (!SHGetPathFromIDListA(chosen, displayName) || displayName[0] == '\0') return false;
-    path = displayName;
+    displayName[0] = L'\0';
+    if (!SHGetPathFromIDListW(chosen, displayName) || displayName[0] == L'\0') return false;
+    path = AsUtf16(displayName);
     return true;
 }
 
@@ -145,6 +146,7 @@ void ShellDeleteQuietly(const std::u16string& pathList, bool permanent) {
 }
 
 INT_PTR ShellOpen(HWND owner, const std::string& link) {
-    HINSTANCE result = ShellExecuteA(owner, nullptr, link.c_str(), "", "", SW_SHOW);
+    HINSTANCE result =
+        ShellExecuteW(owner, nullptr, AsWide(SjisToUtf16(link).c_str()), L"", L"", SW_SHOW);
     return reinterpret_cast<INT_PTR>(result);
 }

@@ -11,12 +11,12 @@ std::vector<std::u16string> CommandLineArguments();
 
 // The user's application-data folder (owner `owner`, not created when missing);
 // empty when the shell cannot tell it.
-std::string AppDataFolder(HWND owner);
+std::u16string AppDataFolder(HWND owner);
 
-// The shell's folder chooser: starts at the desktop, only file-system folders,
-// owned by `owner`; the thread's other windows are disabled while it is up.
-// True and the chosen folder's full path when the user chose one.
-bool ChooseFolder(HWND owner, const std::string& title, std::string& path);
+// The shell's folder chooser under the Shift_JIS title: starts at the desktop, only
+// file-system folders, owned by `owner`; the thread's other windows are disabled
+// while it is up. True and the chosen folder's exact full path when the user chose one.
+bool ChooseFolder(HWND owner, const std::string& title, std::u16string& path);
 
 // One delete request, through the shell's wide entry, for every path of `pathList`:
 // each path followed by NUL, the string's own terminator ending the list. Without
@@ -29,6 +29,6 @@ void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent
 // file the recycle bin cannot take is left where it is, never destroyed instead.
 void ShellDeleteQuietly(const std::u16string& pathList, bool permanent);
 
-// Opens a link with its default handler; the shell's result, below 32 for a failure.
+// Opens a link (Shift_JIS) with its default handler; the shell's result, below 32 for a failure.
 // Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.
 INT_PTR ShellOpen(HWND owner, const std::string& link);

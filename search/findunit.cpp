@@ -3,7 +3,7 @@
 #include "app/main.h"
 #include "platform/file_system.h"
 #include "search/listbox_patterns.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 namespace {
 
@@ -26,7 +26,7 @@ private:
 } // namespace
 
 bool MatchesExtension(std::u16string_view name) {
-    return MatchesPatterns(name, TListBoxPatterns(AutoTavrix->ListBox1), AnsiCodePage());
+    return MatchesPatterns(name, TListBoxPatterns(AutoTavrix->ListBox1), ShiftJis());
 }
 
 std::unique_ptr<DirListing> FindFileSource::Open(const std::u16string& mask) {

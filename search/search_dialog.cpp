@@ -27,7 +27,7 @@ constexpr WORD kLastFrame = 28;
 
 HMODULE ShellModule() {
     // Loaded once and kept: a playing clip reads the module's resource.
-    static const HMODULE module = LoadLibraryA("shell32.dll");
+    static const HMODULE module = LoadLibraryW(L"shell32.dll");
     return module;
 }
 
@@ -35,10 +35,10 @@ HMODULE ShellModule() {
 // clip or the clip has fewer frames.
 bool PlayClip(HWND animate, HMODULE module, int id) {
     if (!module) return false;
-    if (!SendMessageA(animate, ACM_OPENA, reinterpret_cast<WPARAM>(module),
-                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEA(id))))
+    if (!SendMessageW(animate, ACM_OPENW, reinterpret_cast<WPARAM>(module),
+                      reinterpret_cast<LPARAM>(MAKEINTRESOURCEW(id))))
         return false;
-    return SendMessageA(animate, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, kLastFrame)) != 0;
+    return SendMessageW(animate, ACM_PLAY, static_cast<WPARAM>(-1), MAKELONG(0, kLastFrame)) != 0;
 }
 
 int ClientWidth(HWND window) {
@@ -54,10 +54,10 @@ public:
     DialogWalk(TSearchDlg& dialog, TSearchSource& source)
         : dialog_(dialog), source_(source), profile_(dialog.Profile),
           // One measuring surface for the whole walk, in the label's own font.
-          measure_(reinterpret_cast<HFONT>(SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0))),
+          measure_(reinterpret_cast<HFONT>(SendMessageW(dialog.Label1.Handle(), WM_GETFONT, 0, 0))),
           // The count sizes itself on the same surface while it shares the font.
-          countMeasure_(SendMessageA(dialog.Label4.Handle(), WM_GETFONT, 0, 0) ==
-                                SendMessageA(dialog.Label1.Handle(), WM_GETFONT, 0, 0)
+          countMeasure_(SendMessageW(dialog.Label4.Handle(), WM_GETFONT, 0, 0) ==
+                                SendMessageW(dialog.Label1.Handle(), WM_GETFONT, 0, 0)
                             ? measure_.Get()
                             : nullptr),
           width_(ClientWidth(dialog.Label1.Handle())), folderText_(dialog.Label1.WideText()),
@@ -136,7 +136,7 @@ private:
 
 TSearchDlg::TSearchDlg(TApplication& app, TForm& owner, TSearchSource& source)
     : TForm(app, &owner), source_(source) {
-    CreateForm("TSearchDlg", "検索中", WS_POPUP | WS_CAPTION | WS_SYSMENU,
+    CreateForm(L"TSearchDlg", "検索中", WS_POPUP | WS_CAPTION | WS_SYSMENU,
                WS_EX_DLGMODALFRAME | WS_EX_CONTROLPARENT, kClientWidth, kClientHeight);
     // A fixed frame offers neither sizing nor minimising; only Move and Close stay.
     if (HMENU menu = GetSystemMenu(Handle(), FALSE)) {
@@ -155,18 +155,21 @@ void TSearchDlg::CreateControls() {
     InitCommonControlsEx(&classes);
     // Played by the control's own thread, so it keeps moving while the walk
     // holds the UI thread between folders.
-    Animate1 = TControl(AddControl(ANIMATE_CLASSA, "", ACS_CENTER | ACS_TRANSPARENT, 0,
+    Animate1 = TControl(AddControl(ANIMATE_CLASSW, "", ACS_CENTER | ACS_TRANSPARENT, 0,
                                    {8, 8, 80, 50}, kAnchorsDefault));
-    Label1 = TControl(AddWideControl("STATIC", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
-    Label2 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
+    Label1 =
+        TControl(AddControl(L"STATIC", "", kLabelStyle, 0, {104, 8, 289, 12}, kAnchorsDefault));
+    Label2 =
+        TControl(AddControl(L"STATIC", "", kLabelStyle, 0, {104, 24, 36, 12}, kAnchorsDefault));
     SetLabelText(Label2.Handle(), "準備中", true);
-    Label3 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
+    Label3 =
+        TControl(AddControl(L"STATIC", "", kLabelStyle, 0, {104, 48, 68, 12}, kAnchorsDefault));
     SetLabelText(Label3.Handle(), "見つかった数", true);
-    Label4 = TControl(AddControl("STATIC", "", kLabelStyle, 0, {184, 48, 6, 12}, kAnchorsDefault));
+    Label4 = TControl(AddControl(L"STATIC", "", kLabelStyle, 0, {184, 48, 6, 12}, kAnchorsDefault));
     SetLabelText(Label4.Handle(), "0", true);
     // The only control that takes the focus, so Enter and Space press it too;
     // a focused button is not the default of a plain window by itself.
-    Button1 = TButton(AddControl("BUTTON", "ｷｬﾝｾﾙ(&C)", BS_PUSHBUTTON | WS_TABSTOP, 0,
+    Button1 = TButton(AddControl(L"BUTTON", "ｷｬﾝｾﾙ(&C)", BS_PUSHBUTTON | WS_TABSTOP, 0,
                                  {320, 32, 75, 25}, kAnchorsDefault));
     SetCancelButton(Button1.Handle());
     SetDefaultButton(Button1.Handle(), true);

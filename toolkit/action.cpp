@@ -1,5 +1,7 @@
 #include "toolkit/action.h"
 
+#include "toolkit/shift_jis.h"
+
 #include <algorithm>
 
 void TAction::SetEnabled(bool enabled) {
@@ -18,15 +20,15 @@ void TAction::SetChecked(bool checked) {
 
 void TAction::Bind(HWND control) {
     controls_.push_back(control);
-    SetWindowTextA(control, caption_.c_str());
+    SetWindowTextW(control, AsWide(SjisToUtf16(caption_).c_str()));
     EnableWindow(control, enabled_);
     Mirror(control);
 }
 
 void TAction::Mirror(HWND control) const {
-    const LONG style = GetWindowLongA(control, GWL_STYLE) & BS_TYPEMASK;
+    const LONG style = GetWindowLongW(control, GWL_STYLE) & BS_TYPEMASK;
     if (style == BS_CHECKBOX || style == BS_AUTOCHECKBOX)
-        SendMessageA(control, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
+        SendMessageW(control, BM_SETCHECK, checked_ ? BST_CHECKED : BST_UNCHECKED, 0);
 }
 
 bool TAction::Update() {

@@ -1,8 +1,8 @@
 #include "toolkit/application.h"
 
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/failure_text.h"
 #include "toolkit/form.h"
+#include "toolkit/shift_jis.h"
 #include "toolkit/window.h"
 
 #include <algorithm>
@@ -10,10 +10,12 @@
 
 namespace {
 
-std::string ModuleFileName(HINSTANCE instance) {
-    char path[MAX_PATH + 1] = {};
-    GetModuleFileNameA(instance, path, MAX_PATH);
-    return path;
+// The title comes from the file name; a look-alike in a character without a
+// Shift_JIS form only changes how it reads.
+std::u16string TitleOf(HINSTANCE instance) {
+    wchar_t path[MAX_PATH + 1] = {};
+    GetModuleFileNameW(instance, path, MAX_PATH);
+    return SjisToUtf16(ApplicationTitle(Utf16ToSjis(AsUtf16(path)), ShiftJis()));
 }
 
 } // namespace
@@ -24,11 +26,11 @@ std::string ModuleFileName(HINSTANCE instance) {
 class TOwnerWindow : public TWindow {
 public:
     explicit TOwnerWindow(TApplication& app) : TWindow(app) {
-        WNDCLASSEXA cls = OwnClass("TApplication");
-        cls.hIcon = LoadIconA(app.Instance(), MAKEINTRESOURCEA(1));
+        WNDCLASSEXW cls = OwnClass(L"TApplication");
+        cls.hIcon = LoadIconW(app.Instance(), MAKEINTRESOURCEW(1));
         RegisterClassOnce(cls);
-        CreateHandle(0, cls.lpszClassName, app.Title().c_str(), WS_POPUP | WS_CAPTION, 0, 0, 0, 0,
-                     nullptr, 0);
+        CreateHandle(0, cls.lpszClassName, "", WS_POPUP | WS_CAPTION, 0, 0, 0, 0, nullptr, 0);
+        SetWindowTextW(Handle(), AsWide(app.Title().c_str()));
     }
 
 protected:
@@ -42,7 +44,7 @@ protected:
 };
 
 TApplication::TApplication(HINSTANCE instance)
-    : instance_(instance), title_(ApplicationTitle(ModuleFileName(instance), AnsiCodePage())),
+    : instance_(instance), title_(TitleOf(instance)),
       window_(std::make_unique<TOwnerWindow>(*this)) {}
 
 TApplication::~TApplication() = default;
@@ -51,7 +53,7 @@ HWND TApplication::Handle() const { return window_->Handle(); }
 
 void TApplication::CloseMainForm() {
     for (TForm* form : forms_)
-        if (form->IsMainForm() && form->Handle()) PostMessageA(form->Handle(), WM_CLOSE, 0, 0);
+        if (form->IsMainForm() && form->Handle()) PostMessageW(form->Handle(), WM_CLOSE, 0, 0);
 }
 
 int TApplication::Run() {
@@ -72,36 +74,26 @@ void TApplication::ProcessMessages() {
     }
 }
 
-// A message for a Unicode window (the common controls) is taken and dispatched as
-// Unicode: on the ANSI path the dialog manager hands on each byte of a double-byte
-// character alone, and a typed Japanese character arrives as two wrong ones.
+// Every window of ours is a Unicode one, and so are the shell's and the system's
+// dialogs: typed text arrives as whole characters, on any code page.
 bool TApplication::ProcessMessage() {
-    MSG next;
-    if (!PeekMessageA(&next, nullptr, 0, 0, PM_NOREMOVE)) return false;
-    const bool unicode = next.hwnd && IsWindowUnicode(next.hwnd);
-    // Take exactly the message looked at, even if another arrived in between.
     MSG msg;
-    if (!(unicode ? PeekMessageW : PeekMessageA)(&msg, next.hwnd, next.message, next.message,
-                                                 PM_REMOVE))
-        return true;
+    if (!PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) return false;
     if (msg.message == WM_QUIT) {
         terminated_ = true;
         exitCode_ = static_cast<int>(msg.wParam);
         return true;
     }
-    if (!PreTranslate(msg, unicode)) {
+    if (!PreTranslate(msg)) {
         TranslateMessage(&msg);
-        if (unicode)
-            DispatchMessageW(&msg);
-        else
-            DispatchMessageA(&msg);
+        DispatchMessageW(&msg);
     }
     return true;
 }
 
 // Shortcuts go to the form's actions before the focused control; then the
 // dialog manager gives Tab, mnemonics, Enter and Esc their meaning.
-bool TApplication::PreTranslate(MSG& msg, bool unicode) {
+bool TApplication::PreTranslate(MSG& msg) {
     if (!msg.hwnd) return false;
     auto* form = dynamic_cast<TForm*>(TWindow::FromHandle(GetAncestor(msg.hwnd, GA_ROOT)));
     if (!form) return false;
@@ -109,7 +101,7 @@ bool TApplication::PreTranslate(MSG& msg, bool unicode) {
     // A failed shortcut has taken its key all the same.
     if (!Guarded([&] { handled = form->IsShortCut(msg) || form->IsButtonEnter(msg); })) return true;
     if (handled) return true;
-    return (unicode ? IsDialogMessageW : IsDialogMessageA)(form->Handle(), &msg) != FALSE;
+    return IsDialogMessageW(form->Handle(), &msg) != FALSE;
 }
 
 void TApplication::Idle() {
@@ -124,16 +116,22 @@ void TApplication::Idle() {
 }
 
 void TApplication::ShowException(const std::exception& failure) noexcept {
-    ShowFailure(failure.what());
+    try {
+        const auto* file = dynamic_cast<const EFileFailure*>(&failure);
+        ShowFailure(file ? file->Message() : SjisToUtf16(failure.what()));
+    } catch (...) {
+        ShowFailure(u"Unknown failure");
+    }
 }
 
-void TApplication::ShowFailure(const std::string& message) noexcept {
+void TApplication::ShowFailure(const std::u16string& message) noexcept {
+    HWND owner = GetActiveWindow();
     try {
-        const std::string text = FailureBoxText(message, AnsiCodePage());
-        HWND owner = GetActiveWindow();
-        MessageBoxA(owner ? owner : Handle(), text.c_str(), title_.c_str(), MB_OK | MB_ICONERROR);
+        const std::u16string text = FailureBoxText(message);
+        MessageBoxW(owner ? owner : Handle(), AsWide(text.c_str()), AsWide(title_.c_str()),
+                    MB_OK | MB_ICONERROR);
     } catch (...) {
-        MessageBoxA(Handle(), message.c_str(), "", MB_OK | MB_ICONERROR);
+        MessageBoxW(owner ? owner : Handle(), AsWide(message.c_str()), L"", MB_OK | MB_ICONERROR);
     }
 }
 

@@ -21,7 +21,7 @@ public:
     HINSTANCE Instance() const { return instance_; }
     // The hidden top-level window that owns the main window and the shell's dialogs.
     HWND Handle() const;
-    const std::string& Title() const { return title_; }
+    const std::u16string& Title() const { return title_; }
     bool Terminated() const { return terminated_; }
 
     // Runs the message loop until WM_QUIT; returns its exit code.
@@ -34,7 +34,7 @@ public:
     void Idle();
 
     void ShowException(const std::exception& failure) noexcept;
-    void ShowFailure(const std::string& message) noexcept;
+    void ShowFailure(const std::u16string& message) noexcept;
     // Runs an entry from the message loop that is not a window procedure (a
     // shortcut, an idle update): a failure is shown like any other, and the loop
     // goes on. False when it failed.
@@ -45,7 +45,7 @@ public:
         } catch (const std::exception& e) {
             ShowException(e);
         } catch (...) {
-            ShowFailure("Unknown failure");
+            ShowFailure(u"Unknown failure");
         }
         return false;
     }
@@ -58,10 +58,10 @@ public:
 
 private:
     bool ProcessMessage();
-    bool PreTranslate(MSG& msg, bool unicode);
+    bool PreTranslate(MSG& msg);
 
     HINSTANCE instance_;
-    std::string title_;
+    std::u16string title_;
     std::unique_ptr<TOwnerWindow> window_;
     bool terminated_ = false;
     int exitCode_ = 0;

@@ -13,4 +13,6 @@ struct CodePage {
     // that have an exact byte form (no look-alike, no default character), and
     // returns how many UTF-16 units that run holds.
     std::size_t (*FromUtf16)(const char16_t* text, std::size_t length, std::string& bytes);
+    // The bytes as UTF-16; false, and `text` untouched, when they are not valid text.
+    bool (*ToUtf16)(const char* bytes, std::size_t length, std::u16string& text);
 };

@@ -30,13 +30,8 @@ std::string ApplicationTitle(const std::string& exeFileName, const CodePage& cod
     return title;
 }
 
-std::string FailureBoxText(const std::string& message, const CodePage& codePage) {
-    if (message.empty()) return message;
-    // Shift_JIS cannot be read backwards, so find the last character from the front.
-    std::size_t last = 0;
-    for (std::size_t pos = 0; pos < message.size(); pos += CharLength(message, pos, codePage))
-        last = pos;
-    if (static_cast<unsigned char>(message[last]) > static_cast<unsigned char>('.'))
-        return message + ".";
+std::u16string FailureBoxText(const std::u16string& message) {
+    // In UTF-16 the last unit decides: a surrogate or any character beyond ASCII is above '.'.
+    if (!message.empty() && message.back() > u'.') return message + u".";
     return message;
 }

@@ -1,7 +1,7 @@
 #include "toolkit/form.h"
 
-#include "toolkit/ansi_code_page.h"
 #include "toolkit/application.h"
+#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 #include <optional>
@@ -20,10 +20,10 @@ int ScreenDpi() {
 
 // An edit selects its whole text when the focus arrives other than by a click into it.
 void SelectAllUnlessClicked(HWND control) {
-    char cls[8] = {};
-    GetClassNameA(control, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Edit") == 0 && GetKeyState(VK_LBUTTON) >= 0)
-        SendMessageA(control, EM_SETSEL, 0, -1);
+    wchar_t cls[8] = {};
+    GetClassNameW(control, cls, 8);
+    if (lstrcmpiW(cls, L"Edit") == 0 && GetKeyState(VK_LBUTTON) >= 0)
+        SendMessageW(control, EM_SETSEL, 0, -1);
 }
 
 bool IsOurChild(HWND form, HWND control) {
@@ -47,12 +47,12 @@ TForm::~TForm() {
 int TForm::Scale(int designLength) const { return ScaleToText(designLength, textHeight_); }
 Bounds TForm::Scale(const Bounds& design) const { return ScaleToText(design, textHeight_); }
 
-void TForm::CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                       int clientWidth, int clientHeight, int left, int top) {
-    WNDCLASSEXA cls = OwnClass(className, CS_DBLCLKS);
-    cls.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+void TForm::CreateForm(const wchar_t* className, const std::string& caption, DWORD style,
+                       DWORD exStyle, int clientWidth, int clientHeight, int left, int top) {
+    WNDCLASSEXW cls = OwnClass(className, CS_DBLCLKS);
+    cls.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
     cls.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-    cls.hIcon = LoadIconA(Application().Instance(), MAKEINTRESOURCEA(1));
+    cls.hIcon = LoadIconW(Application().Instance(), MAKEINTRESOURCEW(1));
     RegisterClassOnce(cls);
 
     const int width = Scale(clientWidth), height = Scale(clientHeight);
@@ -64,36 +64,18 @@ void TForm::CreateForm(const char* className, const char* caption, DWORD style, 
     layout_.SetDesignClient(width, height);
 }
 
-HWND TForm::AddControl(const char* className, const char* text, DWORD style, DWORD exStyle,
-                       const Bounds& design, unsigned anchors, HWND parent, TAnchorLayout* layout) {
-    HWND hwnd = CreateChild(false, className, text, style, exStyle, design, parent);
-    (layout ? layout : &layout_)->Add(hwnd, Scale(design), anchors);
-    return hwnd;
-}
-
-HWND TForm::AddWideControl(const char* className, DWORD style, DWORD exStyle, const Bounds& design,
-                           unsigned anchors) {
-    HWND hwnd = CreateChild(true, className, "", style, exStyle, design, nullptr);
-    layout_.Add(hwnd, Scale(design), anchors);
-    return hwnd;
-}
-
-HWND TForm::CreateChild(bool wide, const char* className, const char* text, DWORD style,
-                        DWORD exStyle, const Bounds& design, HWND parent) {
+HWND TForm::AddControl(const wchar_t* className, const std::string& text, DWORD style,
+                       DWORD exStyle, const Bounds& design, unsigned anchors, HWND parent,
+                       TAnchorLayout* layout) {
     const Bounds b = Scale(design);
     HMENU id = reinterpret_cast<HMENU>(static_cast<INT_PTR>(nextId_++));
-    style |= WS_CHILD | WS_VISIBLE;
-    parent = parent ? parent : Handle();
-    // A window made by the wide call keeps its text in UTF-16; the class name and the
-    // text are ANSI here either way.
-    HWND hwnd =
-        wide ? CreateWindowExW(exStyle, AsWide(AnsiToUtf16(className).c_str()),
-                               AsWide(AnsiToUtf16(text).c_str()), style, b.left, b.top, b.width,
-                               b.height, parent, id, Application().Instance(), nullptr)
-             : CreateWindowExA(exStyle, className, text, style, b.left, b.top, b.width, b.height,
-                               parent, id, Application().Instance(), nullptr);
-    if (!hwnd) throw std::runtime_error(std::string("CreateWindowEx failed: ") + className);
-    SendMessageA(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    HWND hwnd = CreateWindowExW(exStyle, className, AsWide(SjisToUtf16(text).c_str()),
+                                style | WS_CHILD | WS_VISIBLE, b.left, b.top, b.width, b.height,
+                                parent ? parent : Handle(), id, Application().Instance(), nullptr);
+    if (!hwnd)
+        throw std::runtime_error("CreateWindowEx failed: " + Utf16ToSjis(AsUtf16(className)));
+    SendMessageW(hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(font_.Get()), FALSE);
+    (layout ? layout : &layout_)->Add(hwnd, b, anchors);
     return hwnd;
 }
 
@@ -110,16 +92,17 @@ void TForm::BindAction(TAction& action, HWND control, bool showHint) {
 }
 
 void TForm::SetLabelText(HWND label, const std::string& text, bool autoSize, HDC measure) {
-    SetWindowTextA(label, text.c_str());
+    const std::u16string wide = SjisToUtf16(text);
+    SetWindowTextW(label, AsWide(wide.c_str()));
     if (!autoSize) return;
     std::optional<ScreenDC> own;
     if (!measure) {
-        HFONT font = reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0));
+        HFONT font = reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0));
         measure = own.emplace(font ? font : font_.Get()).Get();
     }
     RECT r{0, 0, 0, 0};
     if (measure)
-        DrawTextA(measure, text.c_str(), static_cast<int>(text.size()), &r,
+        DrawTextW(measure, AsWide(wide.c_str()), static_cast<int>(wide.size()), &r,
                   DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
     const int height = std::max<int>(r.bottom, Scale(12));
     // A resize to the same size still costs a round of window messages, and a
@@ -139,7 +122,7 @@ void TForm::SetDefaultButton(HWND button, bool isDefault) {
         defaultButtons_.push_back(button);
     else
         defaultButtons_.erase(it);
-    SendMessageA(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
+    SendMessageW(button, BM_SETSTYLE, isDefault ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON, TRUE);
 }
 
 HWND TForm::DefaultButton() const {
@@ -173,7 +156,7 @@ int TForm::ShowModal() {
     return modalResult_;
 }
 
-void TForm::Release() { PostMessageA(Handle(), kReleaseMessage, 0, 0); }
+void TForm::Release() { PostMessageW(Handle(), kReleaseMessage, 0, 0); }
 
 void TForm::ReleaseOwned(TForm* form) {
     auto it = std::find_if(owned_.begin(), owned_.end(),
@@ -192,7 +175,7 @@ TForm::TRunning::~TRunning() {
     // Posted, not done here: the handler's callers are still on the stack.
     if (--form_.running_ == 0 && form_.closeWaiting_) {
         form_.closeWaiting_ = false;
-        PostMessageA(form_.Handle(), WM_CLOSE, 0, 0);
+        PostMessageW(form_.Handle(), WM_CLOSE, 0, 0);
     }
 }
 
@@ -215,9 +198,9 @@ bool TForm::IsButtonEnter(const MSG& msg) {
         return false;
     HWND focus = GetFocus();
     if (!IsOurChild(Handle(), focus) || !IsWindowEnabled(focus)) return false;
-    if (!(SendMessageA(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
+    if (!(SendMessageW(focus, WM_GETDLGCODE, 0, 0) & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)))
         return false;
-    SendMessageA(focus, BM_CLICK, 0, 0);
+    SendMessageW(focus, BM_CLICK, 0, 0);
     return true;
 }
 
@@ -225,7 +208,7 @@ void TForm::NextControl(HWND named, bool previous) {
     HWND target;
     if (named) {
         namedControl_ = named;
-        const LONG style = GetWindowLongA(named, GWL_STYLE);
+        const LONG style = GetWindowLongW(named, GWL_STYLE);
         if (!(style & WS_TABSTOP) || !IsWindowEnabled(named)) return;
         target = named;
     } else {
@@ -235,8 +218,8 @@ void TForm::NextControl(HWND named, bool previous) {
     namedControl_ = nullptr;
     if (!target) return;
     SetFocus(target);
-    if (SendMessageA(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
-        SendMessageA(target, EM_SETSEL, 0, -1);
+    if (SendMessageW(target, WM_GETDLGCODE, 0, 0) & DLGC_HASSETSEL)
+        SendMessageW(target, EM_SETSEL, 0, -1);
 }
 
 LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -254,7 +237,7 @@ LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
         HWND button = LOWORD(wParam) == IDOK       ? DefaultButton()
                       : LOWORD(wParam) == IDCANCEL ? cancelButton_
                                                    : nullptr;
-        if (button && IsWindowEnabled(button)) SendMessageA(button, BM_CLICK, 0, 0);
+        if (button && IsWindowEnabled(button)) SendMessageW(button, BM_CLICK, 0, 0);
         return 0;
     }
     case WM_CTLCOLORSTATIC: {

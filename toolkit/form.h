@@ -30,15 +30,12 @@ public:
     int Scale(int designLength) const;
     Bounds Scale(const Bounds& design) const;
 
-    // A child control of a system class at its scaled design bounds, in the form's font.
-    // `parent` nullptr means the form; `layout` nullptr means the form's anchors.
-    HWND AddControl(const char* className, const char* text, DWORD style, DWORD exStyle,
+    // A child control of a system class at its scaled design bounds, in the form's font;
+    // `text` is Shift_JIS. `parent` nullptr means the form; `layout` nullptr means the
+    // form's anchors.
+    HWND AddControl(const wchar_t* className, const std::string& text, DWORD style, DWORD exStyle,
                     const Bounds& design, unsigned anchors, HWND parent = nullptr,
                     TAnchorLayout* layout = nullptr);
-    // The same, empty, for a control of the form whose text is UTF-16, so that it can
-    // show any file name.
-    HWND AddWideControl(const char* className, DWORD style, DWORD exStyle, const Bounds& design,
-                        unsigned anchors);
     void OnCommand(HWND control, std::function<void(int code)> handler);
     void BindAction(TAction& action, HWND control, bool showHint);
     void ShowHint(HWND control, const std::string& text) { hints_.Add(Handle(), control, text); }
@@ -59,7 +56,7 @@ public:
     bool IsMainForm() const { return isMainForm_; }
     // Destroys the form when the event loop next handles the request.
     void Release();
-    void Close() { SendMessageA(Handle(), WM_CLOSE, 0, 0); }
+    void Close() { SendMessageW(Handle(), WM_CLOSE, 0, 0); }
 
     // Ctrl shortcuts, offered to the actions before the focused control sees the key.
     bool IsShortCut(const MSG& msg);
@@ -87,8 +84,8 @@ public:
 
 protected:
     // Creates the window; the client area gets the scaled design size.
-    void CreateForm(const char* className, const char* caption, DWORD style, DWORD exStyle,
-                    int clientWidth, int clientHeight, int left = CW_USEDEFAULT,
+    void CreateForm(const wchar_t* className, const std::string& caption, DWORD style,
+                    DWORD exStyle, int clientWidth, int clientHeight, int left = CW_USEDEFAULT,
                     int top = CW_USEDEFAULT);
     void SetMainForm() { isMainForm_ = true; }
     TAnchorLayout& Layout() { return layout_; }
@@ -114,8 +111,6 @@ private:
 
     void CloseRequested();
     void ReleaseOwned(TForm* form);
-    HWND CreateChild(bool wide, const char* className, const char* text, DWORD style, DWORD exStyle,
-                     const Bounds& design, HWND parent);
     void NextControl(HWND named, bool previous);
 
     TForm* owner_;

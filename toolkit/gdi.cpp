@@ -1,7 +1,9 @@
 #include "toolkit/gdi.h"
 
+#include "toolkit/shift_jis.h"
+
 Font CreateDesignFont(int height, bool bold, bool underline) {
-    LOGFONTA lf{};
+    LOGFONTW lf{};
     lf.lfHeight = -height;
     lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
     lf.lfUnderline = underline;
@@ -10,6 +12,7 @@ Font CreateDesignFont(int height, bool bold, bool underline) {
     lf.lfClipPrecision = CLIP_DEFAULT_PRECIS;
     lf.lfQuality = DEFAULT_QUALITY;
     lf.lfPitchAndFamily = DEFAULT_PITCH | FF_DONTCARE;
-    lstrcpynA(lf.lfFaceName, "ＭＳ Ｐゴシック", LF_FACESIZE);
-    return Font(CreateFontIndirectA(&lf));
+    // The face name through UTF-16: on another code page its bytes would name another font.
+    lstrcpynW(lf.lfFaceName, AsWide(SjisToUtf16("ＭＳ Ｐゴシック").c_str()), LF_FACESIZE);
+    return Font(CreateFontIndirectW(&lf));
 }

@@ -1,35 +1,57 @@
 #include "toolkit/ini_file.h"
 
+#include "toolkit/failure_text.h"
+#include "toolkit/ini_text.h"
 #include "toolkit/ini_values.h"
-
-#include <windows.h>
-
-#include <stdexcept>
 
 namespace {
 
-constexpr DWORD kValueBufferSize = 2048;
+// What the platform's buffer of 2048 characters holds, its NUL aside.
+constexpr std::size_t kLongestValue = 2047;
 
 } // namespace
 
-TIniFile::~TIniFile() {
-    // Its result says nothing about the file: the flush reports 0 when it succeeds.
-    WritePrivateProfileStringA(nullptr, nullptr, nullptr, fileName_.c_str());
+std::string TIniFile::Bytes() const {
+    std::string bytes;
+    // A file that cannot be read holds nothing for a reader, as for the platform.
+    if (!store_.Load(fileName_, bytes)) bytes.clear();
+    return bytes;
+}
+
+template <typename F> void TIniFile::Change(F&& change, bool evenUnchanged) {
+    std::string bytes;
+    // Rewriting a file that could not be read would lose what it holds.
+    if (!store_.Load(fileName_, bytes)) CannotWrite();
+    const std::string changed = change(bytes);
+    if ((evenUnchanged || changed != bytes) && !store_.Store(fileName_, changed)) CannotWrite();
+}
+
+void TIniFile::CannotWrite() const {
+    const char text[] = " に書き込めません";
+    std::u16string message;
+    codePage_.ToUtf16(text, sizeof text - 1, message);
+    throw EFileFailure(fileName_ + message);
 }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {
-    char buffer[kValueBufferSize];
-    const DWORD length =
-        GetPrivateProfileStringA(section.c_str(), key.c_str(), defaultValue.c_str(), buffer,
-                                 kValueBufferSize, fileName_.c_str());
-    return std::string(buffer, length < kValueBufferSize ? length : kValueBufferSize - 1);
+    std::string value = IniValue(Bytes(), section, key, codePage_).value_or(defaultValue);
+    if (value.size() > kLongestValue) value.resize(kLongestValue);
+    return value;
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& key,
                            const std::string& value) {
-    if (!WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), fileName_.c_str()))
-        throw std::runtime_error(fileName_ + " に書き込めません");
+    Change(
+        [&](const std::string& bytes) {
+            return IniWithValue(bytes, section, key, value, codePage_);
+        },
+        true);
+}
+
+void TIniFile::DeleteKey(const std::string& section, const std::string& key) {
+    Change([&](const std::string& bytes) { return IniWithoutKey(bytes, section, key, codePage_); },
+           false);
 }
 
 int TIniFile::ReadInteger(const std::string& section, const std::string& key,

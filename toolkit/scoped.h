@@ -68,11 +68,6 @@ public:
 
     HDC Get() const { return dc_; }
     // Pixel size of a text in the selected font; 0 x 0 when the surface failed.
-    SIZE TextSize(const char* text, int length) const {
-        SIZE size{0, 0};
-        if (dc_) GetTextExtentPoint32A(dc_, text, length, &size);
-        return size;
-    }
     SIZE TextSize(const std::u16string& text) const {
         SIZE size{0, 0};
         if (dc_)
@@ -127,10 +122,10 @@ private:
 class RedrawSuspended {
 public:
     explicit RedrawSuspended(HWND window) : window_(window) {
-        SendMessageA(window_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(window_, WM_SETREDRAW, FALSE, 0);
     }
     ~RedrawSuspended() {
-        SendMessageA(window_, WM_SETREDRAW, TRUE, 0);
+        SendMessageW(window_, WM_SETREDRAW, TRUE, 0);
         InvalidateRect(window_, nullptr, TRUE);
     }
     RedrawSuspended(const RedrawSuspended&) = delete;

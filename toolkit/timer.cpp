@@ -10,7 +10,7 @@ constexpr UINT_PTR kTimerId = 1;
 
 TTimer::TTimer(TApplication& app, UINT interval, std::function<void()> onTimer)
     : TWindow(app), interval_(interval), onTimer_(std::move(onTimer)) {
-    const WNDCLASSEXA cls = OwnClass("TTimerWindow");
+    const WNDCLASSEXW cls = OwnClass(L"TTimerWindow");
     RegisterClassOnce(cls);
     CreateHandle(0, cls.lpszClassName, "", 0, 0, 0, 0, 0, HWND_MESSAGE, 0);
     SetEnabled(true);

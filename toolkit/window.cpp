@@ -1,12 +1,13 @@
 #include "toolkit/window.h"
 
 #include "toolkit/application.h"
+#include "toolkit/shift_jis.h"
 
 #include <stdexcept>
 
 namespace {
 // Marks our windows, so a foreign window's user data is never taken for an object.
-const char kOwnerProp[] = "TavrixWindow";
+const wchar_t kOwnerProp[] = L"TavrixWindow";
 } // namespace
 
 TWindow::~TWindow() { DestroyHandle(); }
@@ -16,25 +17,25 @@ void TWindow::DestroyHandle() {
     // Detach first: messages sent while the window dies must not reach a half-destroyed object.
     HWND hwnd = hwnd_;
     hwnd_ = nullptr;
-    SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
-    RemovePropA(hwnd, kOwnerProp);
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    RemovePropW(hwnd, kOwnerProp);
     DestroyWindow(hwnd);
 }
 
 TWindow* TWindow::FromHandle(HWND hwnd) {
-    if (!hwnd || !GetPropA(hwnd, kOwnerProp)) return nullptr;
-    return reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+    if (!hwnd || !GetPropW(hwnd, kOwnerProp)) return nullptr;
+    return reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-void TWindow::RegisterClassOnce(const WNDCLASSEXA& cls) {
-    WNDCLASSEXA existing{};
+void TWindow::RegisterClassOnce(const WNDCLASSEXW& cls) {
+    WNDCLASSEXW existing{};
     existing.cbSize = sizeof existing;
-    if (GetClassInfoExA(cls.hInstance, cls.lpszClassName, &existing)) return;
-    if (!RegisterClassExA(&cls)) throw std::runtime_error("RegisterClassEx failed");
+    if (GetClassInfoExW(cls.hInstance, cls.lpszClassName, &existing)) return;
+    if (!RegisterClassExW(&cls)) throw std::runtime_error("RegisterClassEx failed");
 }
 
-WNDCLASSEXA TWindow::OwnClass(const char* name, UINT style) const {
-    WNDCLASSEXA cls{};
+WNDCLASSEXW TWindow::OwnClass(const wchar_t* name, UINT style) const {
+    WNDCLASSEXW cls{};
     cls.cbSize = sizeof cls;
     cls.style = style;
     cls.lpfnWndProc = WindowProc;
@@ -43,12 +44,12 @@ WNDCLASSEXA TWindow::OwnClass(const char* name, UINT style) const {
     return cls;
 }
 
-void TWindow::CreateHandle(DWORD exStyle, const char* className, const char* text, DWORD style,
-                           int x, int y, int width, int height, HWND parent, int id) {
+void TWindow::CreateHandle(DWORD exStyle, const wchar_t* className, const std::string& text,
+                           DWORD style, int x, int y, int width, int height, HWND parent, int id) {
     HMENU menu = reinterpret_cast<HMENU>(static_cast<INT_PTR>(id));
-    if (!CreateWindowExA(exStyle, className, text, style, x, y, width, height, parent, menu,
-                         app_.Instance(), this))
-        throw std::runtime_error(std::string("CreateWindowEx failed: ") + className);
+    if (!CreateWindowExW(exStyle, className, AsWide(SjisToUtf16(text).c_str()), style, x, y, width,
+                         height, parent, menu, app_.Instance(), this))
+        throw std::runtime_error("CreateWindowEx failed: " + Utf16ToSjis(AsUtf16(className)));
 }
 
 LRESULT TWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -56,25 +57,25 @@ LRESULT TWindow::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT TWindow::DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam) {
-    return baseProc_ ? CallWindowProcA(baseProc_, hwnd_, msg, wParam, lParam)
-                     : DefWindowProcA(hwnd_, msg, wParam, lParam);
+    return baseProc_ ? CallWindowProcW(baseProc_, hwnd_, msg, wParam, lParam)
+                     : DefWindowProcW(hwnd_, msg, wParam, lParam);
 }
 
 LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     TWindow* self;
     if (msg == WM_NCCREATE) {
-        self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+        self = static_cast<TWindow*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
         self->hwnd_ = hwnd;
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-        SetPropA(hwnd, kOwnerProp, reinterpret_cast<HANDLE>(1));
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+        SetPropW(hwnd, kOwnerProp, reinterpret_cast<HANDLE>(1));
     } else {
-        self = reinterpret_cast<TWindow*>(GetWindowLongPtrA(hwnd, GWLP_USERDATA));
+        self = reinterpret_cast<TWindow*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     }
-    if (!self) return DefWindowProcA(hwnd, msg, wParam, lParam);
+    if (!self) return DefWindowProcW(hwnd, msg, wParam, lParam);
     if (msg == WM_NCDESTROY) {
         LRESULT result = self->DefaultHandling(msg, wParam, lParam);
-        RemovePropA(hwnd, kOwnerProp);
-        SetWindowLongPtrA(hwnd, GWLP_USERDATA, 0);
+        RemovePropW(hwnd, kOwnerProp);
+        SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
         self->hwnd_ = nullptr;
         return result;
     }
@@ -85,7 +86,7 @@ LRESULT CALLBACK TWindow::WindowProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM 
     } catch (const std::exception& e) {
         app.ShowException(e);
     } catch (...) {
-        app.ShowFailure("Unknown failure");
+        app.ShowFailure(u"Unknown failure");
     }
     return 0;
 }

@@ -1,7 +1,10 @@
 // Base of every window of ours: `this` is attached once at WM_NCCREATE, one
 // virtual HandleMessage serves it, and no exception ever leaves the window procedure.
+// Every window is a Unicode one, so what it shows and takes is exact on any code page.
 #pragma once
 #include <windows.h>
+
+#include <string>
 
 class TApplication;
 
@@ -21,11 +24,12 @@ public:
 protected:
     // Registers a class served by WindowProc; `base` is the procedure of a system
     // class that the new class extends, or nullptr for DefWindowProc.
-    static void RegisterClassOnce(const WNDCLASSEXA& cls);
+    static void RegisterClassOnce(const WNDCLASSEXW& cls);
     // A class of ours served by WindowProc, for the caller to complete and register.
-    WNDCLASSEXA OwnClass(const char* name, UINT style = 0) const;
-    void CreateHandle(DWORD exStyle, const char* className, const char* text, DWORD style, int x,
-                      int y, int width, int height, HWND parent, int id);
+    WNDCLASSEXW OwnClass(const wchar_t* name, UINT style = 0) const;
+    // `text` is Shift_JIS.
+    void CreateHandle(DWORD exStyle, const wchar_t* className, const std::string& text, DWORD style,
+                      int x, int y, int width, int height, HWND parent, int id);
     virtual LRESULT HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam);
     // What the window would do without us: the extended system class, or DefWindowProc.
     LRESULT DefaultHandling(UINT msg, WPARAM wParam, LPARAM lParam);

@@ -63,6 +63,13 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
         {ArgsOf({"/list", "/pattern", ".t한"}), CommandProblem::PatternNotText, ".t한"},
         {ArgsOf({"/list", "/subfolders", "/nosubfolders"}), CommandProblem::BothSubfolderOptions,
          "/nosubfolders"},
+        // Relative to wherever the run starts: System32 for a scheduled task.
+        {ArgsOf({"/list", "/folder", "work"}), CommandProblem::RelativeFolder, "work"},
+        {ArgsOf({"/list", "/folder", ".\\work"}), CommandProblem::RelativeFolder, ".\\work"},
+        {ArgsOf({"/list", "/folder", "C:work"}), CommandProblem::RelativeFolder, "C:work"},
+        {ArgsOf({"/list", "/folder", "\\work"}), CommandProblem::RelativeFolder, "\\work"},
+        {ArgsOf({"/list", "/folder", "\\\\\\x"}), CommandProblem::RelativeFolder, "\\\\\\x"},
+        {ArgsOf({"/list", "/folder", ""}), CommandProblem::RelativeFolder, ""},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.subject);
@@ -70,6 +77,11 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
         EXPECT_EQ(parsed.problem, c.problem);
         EXPECT_EQ(Utf16ToUtf8(parsed.subject), c.subject);
     }
+}
+
+TEST(IsAbsolutePath, OnlyADriveOrAShare) {
+    for (const char* path : {"C:\\", "c:\\data", "Z:/x", "\\\\server\\share", "\\\\?\\C:\\x"})
+        EXPECT_TRUE(IsAbsolutePath(Utf8ToUtf16(path))) << path;
 }
 
 TEST(PatternFromTyped, AsTheEditorAddsIt) {

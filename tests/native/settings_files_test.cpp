@@ -1,61 +1,66 @@
 #include "app/settings_files.h"
-#include "toolkit/path_text.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
+#include "support/folder_cases.h"
 #include "support/native_text.h"
 
 namespace {
 
-// 表 (95 5C) and ソ (83 5C) end in the byte of "\", which is no separator there.
-const std::string kHyou = "\x95\x5C";
-const std::string kSo = "\x83\x5C";
-
-TEST(Separators, TrailByteIsNoSeparator) {
+TEST(SettingsFiles, OneSeparatorBeforeTheFolderAndTheFiles) {
     const struct {
-        std::string path;
-        std::size_t last;
-        bool endsWith;
+        std::u16string appData;
+        std::u16string dir;
     } cases[] = {
-        {"", std::string::npos, false},
-        {"abc", std::string::npos, false},
-        {"C:\\", 2, true},
-        {"C:\\a\\b", 4, false},
-        {"C:\\" + kHyou, 2, false},
-        {"C:\\" + kHyou + "\\", 5, true},
-        {"C:\\" + kSo + kHyou, 2, false},
-        {"\\\\server\\share\\", 14, true},
+        {u"C:\\Users\\u\\AppData\\Roaming", u"C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix"},
+        {u"C:\\Users\\u\\AppData\\Roaming\\", u"C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix"},
+        // A profile outside Shift_JIS stays the same folder.
+        {u"C:\\Users\\Zo\u00EB", u"C:\\Users\\Zo\u00EB\\Brenvolt\\Tavrix"},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.path);
-        EXPECT_EQ(LastSeparator(c.path, kCp932), c.last);
-        EXPECT_EQ(EndsWithSeparator(c.path, kCp932), c.endsWith);
+        const std::u16string dir = SettingsDirIn(c.appData);
+        EXPECT_EQ(dir, c.dir);
+        EXPECT_EQ(ListFileName(dir), dir + u"\\extentions.lst");
+        EXPECT_EQ(SettingsFileName(dir), dir + u"\\tavrix.ini");
+        // Beside the list file, so the final move never crosses a volume.
+        EXPECT_EQ(TempListFileName(dir), dir + u"\\extentions.lst.tmp");
     }
 }
 
-TEST(SettingsFiles, OneSeparatorBeforeTheFolderAndTheFiles) {
+TEST(SavedFolder, ExactShiftJisOrExactUtf8AndBackAgain) {
+    for (const FolderCase& c : kFolderCases) {
+        SCOPED_TRACE(Utf16ToUtf8(c.folder).c_str());
+        const SavedFolder saved = SaveFolder(c.folder, kCp932);
+        EXPECT_EQ(saved.folder, c.sjis);
+        EXPECT_EQ(saved.utf8.has_value(), c.utf8 != nullptr);
+        if (c.utf8 && saved.utf8) {
+            EXPECT_EQ(*saved.utf8, c.utf8);
+        }
+        EXPECT_EQ(LoadFolder(saved.folder, saved.utf8, kCp932), c.folder);
+    }
+}
+
+TEST(LoadFolder, FolderWinsAndNothingUnreadableBecomesAFolder) {
     const struct {
-        std::string appData;
-        std::string dir;
+        std::string folder;
+        std::optional<std::string> utf8;
+        std::u16string loaded;
     } cases[] = {
-        {"C:\\Users\\u\\AppData\\Roaming", "C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix"},
-        {"C:\\Users\\u\\AppData\\Roaming\\", "C:\\Users\\u\\AppData\\Roaming\\Brenvolt\\Tavrix"},
-        // A folder ending in 表 still needs its separator.
-        {"D:\\" + kHyou, "D:\\" + kHyou + "\\Brenvolt\\Tavrix"},
-        {"D:\\" + kHyou + "\\", "D:\\" + kHyou + "\\Brenvolt\\Tavrix"},
+        // A program that knows only "Folder" may have written it since.
+        {"D:\\new", "D:\\old", u"D:\\new"},
+        {"", "D:\\caf%c3%a9", u"D:\\caf\u00E9"},
+        {"", std::nullopt, u""},
+        {"D:\\\x81", std::nullopt, u""},
+        {"", "D:\\%E9", u""},
+        {"", "D:\\%4", u""},
+        {"", "D:\\%G0", u""},
+        {"", "D:\\%C0%AF", u""},
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.appData);
-        const std::string dir = SettingsDirIn(c.appData, kCp932);
-        EXPECT_EQ(dir, c.dir);
-        EXPECT_EQ(ListFileName(dir), dir + "\\extentions.lst");
-        EXPECT_EQ(SettingsFileName(dir), dir + "\\tavrix.ini");
-        // The temporary file lies beside the list file, in the same folder, so the
-        // final move never crosses a volume.
-        EXPECT_EQ(LastSeparator(TempListFileName(dir), kCp932), dir.size());
-        EXPECT_NE(TempListFileName(dir), ListFileName(dir));
+        SCOPED_TRACE(c.folder + "|" + c.utf8.value_or("-"));
+        EXPECT_EQ(LoadFolder(c.folder, c.utf8, kCp932), c.loaded);
     }
 }
 

@@ -82,17 +82,8 @@ std::size_t FromUtf16(const char16_t* text, std::size_t length, std::string& byt
     return done;
 }
 
-} // namespace
-
-const CodePage kCp932 = {IsLeadByte, Lower, FromUtf16};
-
-namespace {
-
-std::u16string ToUtf16(const char* from, std::string_view bytes) {
-    std::string utf16;
-    Converter converter("UTF-16LE", from);
-    if (!converter.Convert(bytes.data(), bytes.size(), utf16))
-        throw std::invalid_argument(std::string("no ") + from + " text");
+// The UTF-16LE bytes as units.
+std::u16string Units(const std::string& utf16) {
     std::u16string text(utf16.size() / 2, u'\0');
     for (std::size_t i = 0; i < text.size(); ++i)
         text[i] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * i]) |
@@ -100,18 +91,23 @@ std::u16string ToUtf16(const char* from, std::string_view bytes) {
     return text;
 }
 
+bool ToUtf16(const char* bytes, std::size_t length, std::u16string& text) {
+    static Converter from("UTF-16LE", "WINDOWS-31J");
+    std::string utf16;
+    if (!from.Convert(bytes, length, utf16)) return false;
+    text = Units(utf16);
+    return true;
+}
+
 } // namespace
 
-std::u16string Cp932ToUtf16(std::string_view bytes) { return ToUtf16("WINDOWS-31J", bytes); }
+const CodePage kCp932 = {IsLeadByte, Lower, FromUtf16, ToUtf16};
 
-std::u16string Utf8ToUtf16(std::string_view text) { return ToUtf16("UTF-8", text); }
-
-std::string Utf16ToUtf8(std::u16string_view text) {
-    std::string utf8;
-    Converter converter("UTF-8", "UTF-16LE");
-    if (!converter.Convert(reinterpret_cast<const char*>(text.data()), text.size() * 2, utf8))
-        throw std::invalid_argument("no UTF-16 text");
-    return utf8;
+std::u16string Cp932ToUtf16(std::string_view bytes) {
+    std::u16string text;
+    if (!ToUtf16(bytes.data(), bytes.size(), text))
+        throw std::invalid_argument("no Shift_JIS text");
+    return text;
 }
 
 std::vector<std::u16string> Utf16Parts(const unsigned char* data, std::size_t size) {

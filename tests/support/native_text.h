@@ -2,6 +2,7 @@
 // platform reports it, and conversions into the UTF-16 of file names.
 #pragma once
 #include "toolkit/code_page.h"
+#include "toolkit/utf8.h"
 
 #include <string>
 #include <string_view>
@@ -18,5 +19,5 @@ std::u16string Cp932ToUtf16(std::string_view bytes);
 std::vector<std::u16string> Utf16Parts(const unsigned char* data, std::size_t size);
 
 // UTF-8 (the native sources' own literals) as UTF-16, and back.
-std::u16string Utf8ToUtf16(std::string_view text);
-std::string Utf16ToUtf8(std::u16string_view text);
+inline std::u16string Utf8ToUtf16(std::string_view text) { return FromUtf8(text).value(); }
+inline std::string Utf16ToUtf8(std::u16string_view text) { return Utf8Of(text); }

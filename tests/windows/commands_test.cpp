@@ -5,13 +5,11 @@
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 namespace {
 
-bool Exists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool Exists(const std::string& path) { return PathExists(path); }
 
 class Commands : public StartedApp {
 protected:
@@ -135,10 +133,8 @@ TEST_F(Commands, ACancelledSearchDeletesNothing) {
     // Closes the search dialog as soon as it shows, before its first tick.
     bool closed = false;
     ActivationHook closer([&closed](HWND window) {
-        char caption[32] = {};
-        GetWindowTextA(window, caption, sizeof caption);
-        if (closed || lstrcmpA(caption, "検索中") != 0) return;
-        PostMessageA(window, WM_CLOSE, 0, 0);
+        if (closed || TControl(window).Text() != "検索中") return;
+        PostMessageW(window, WM_CLOSE, 0, 0);
         closed = true;
     });
     Click(main->Button5.Handle());
@@ -210,13 +206,47 @@ TEST_F(Commands, NamesOutsideTheCodePageAreTakenExactlyByBothCommands) {
         Click(permanent ? main->Button5.Handle() : main->Button4.Handle());
         EXPECT_TRUE(catcher.Boxes().empty()) << "nothing to ask: every path names its file";
         for (std::size_t i = 0; i < std::size(selected); ++i) {
-            SCOPED_TRACE(Utf16ToAnsi(selected[i]));
+            SCOPED_TRACE(Utf16ToSjis(selected[i]));
             EXPECT_FALSE(WideExists(tree.WidePath(selected[i])));
             EXPECT_EQ(trashed(selected[i]), before[i] + (permanent ? 0 : 1));
         }
         for (const std::u16string& name : kept)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
         EXPECT_EQ(trashed(u"cafe.tmp") + trashed(u"a.tmp") + trashed(u"keep.txt"), foldersBefore);
+    }
+}
+
+// A folder pasted into the box beside the look-alike that best fit would make of it:
+// the box, the delete, the settings file and the box after a restart all keep the
+// exact folder, on any code page.
+TEST_F(Commands, PastedFolderOutsideShiftJisIsTakenAndKeptExactly) {
+    const struct {
+        std::u16string folder, lookAlike;
+        const char* kept;
+    } cases[] = {{u"caf\u00E9", u"cafe", "caf%C3%A9"}, {u"a\u00A5b", u"a\\b", "a%C2%A5b"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.kept);
+        ScratchTree tree;
+        tree.Folder(Utf16ToSjis(c.lookAlike));
+        tree.WideFolder(c.folder);
+        for (const std::u16string& folder : {c.folder, c.lookAlike})
+            tree.WideFile(folder + u"\\x.tmp");
+        const std::u16string exact = tree.WidePath(c.folder);
+        main->ListBox1.Clear();
+        main->ListBox1.Add(".tmp");
+        main->Edit1.SetText("");
+        Paste(main->Edit1.Handle(), exact);
+        EXPECT_EQ(main->Edit1.WideText(), exact);
+        Click(main->Button5.Handle());
+        EXPECT_FALSE(WideExists(exact + u"\\x.tmp"));
+        EXPECT_TRUE(WideExists(tree.WidePath(c.lookAlike + u"\\x.tmp"))) << "the look-alike's";
+
+        CloseMain();
+        const std::string ini = ReadBytes(IniPath());
+        EXPECT_NE(ini.find("Folder=\r\n"), std::string::npos) << ini;
+        EXPECT_NE(ini.find("FolderUtf8=" + (tree / c.kept) + "\r\n"), std::string::npos) << ini;
+        Start();
+        EXPECT_EQ(main->Edit1.WideText(), exact) << "after a restart";
     }
 }
 

@@ -24,16 +24,7 @@ protected:
         PostMessageA(main->ListBox1.Handle(), WM_LBUTTONUP, 0, at);
         Pump();
     }
-    void Paste(const std::string& text) {
-        ASSERT_TRUE(OpenClipboard(main->Handle()));
-        EmptyClipboard();
-        HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, text.size() + 1);
-        memcpy(GlobalLock(mem), text.c_str(), text.size() + 1);
-        GlobalUnlock(mem);
-        SetClipboardData(CF_TEXT, mem);
-        CloseClipboard();
-        Key('V', true);
-    }
+    void Paste(const std::u16string& text) { AppFixture::Paste(main->Edit2.Handle(), text); }
 };
 
 TEST_F(Editor, TypedTextGetsItsDotInTheUsersCaseAndEnterAddsItLowerCased) {
@@ -67,12 +58,28 @@ TEST_F(Editor, ALoneDotIsEmptiedAndADeletedDotComesBack) {
 }
 
 TEST_F(Editor, PastedTextIsPutIntoPatternForm) {
-    Paste("bak");
+    Paste(u"bak");
     EXPECT_EQ(EditText(), ".bak");
     EXPECT_EQ(Selection(), std::make_pair(4, 0));
     main->Edit2.SetText("");
-    Paste(".bak");
+    Paste(u".bak");
     EXPECT_EQ(EditText(), ".bak");
+}
+
+// The list file holds Shift_JIS: a pattern without that form cannot be kept, and
+// its look-alike (.e for .é) would select other files.
+TEST_F(Editor, PatternWithoutAShiftJisFormIsNeverAdded) {
+    main->ListBox1.Add(".e");
+    for (const std::u16string text : {u".\u00E9", u"\uD55C", u".t\u301C"}) {
+        main->Edit2.SetText("");
+        Paste(text);
+        Pump();
+        EXPECT_EQ(main->Edit2.WideText(), text[0] == u'.' ? text : u"." + text);
+        EXPECT_FALSE(main->cmAdd->Enabled());
+        EXPECT_EQ(main->ListBox1.ItemIndex(), -1) << "not taken for .e";
+        Key('A', true);
+        EXPECT_EQ(ListItems(), std::vector<std::string>{".e"});
+    }
 }
 
 TEST_F(Editor, DoubleByteTextGetsItsDotToo) {

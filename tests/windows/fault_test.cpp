@@ -5,7 +5,7 @@
 // window that still works, and nothing lost.
 #include "search_support.h"
 #include "support/app_fixture.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
@@ -365,7 +365,7 @@ TEST_F(Faults, PathsAtAndBeyondTheLengthLimit) {
     const auto lists = [&](const std::string& folder) {
         WIN32_FIND_DATAW data{};
         const HANDLE find = FindFirstFileW(
-            reinterpret_cast<const wchar_t*>(AnsiToUtf16(tree / folder + "\\*.*").c_str()), &data);
+            reinterpret_cast<const wchar_t*>(SjisToUtf16(tree / folder + "\\*.*").c_str()), &data);
         if (find == INVALID_HANDLE_VALUE) return false;
         FindClose(find);
         return true;
@@ -729,7 +729,7 @@ TEST_F(Faults, FileInUseDuringTheDeleteRequest) {
 
         main->FoundFiles->Clear();
         for (const std::string& name : names)
-            main->FoundFiles->Add(AnsiToUtf16(tree / name));
+            main->FoundFiles->Add(SjisToUtf16(tree / name));
         std::vector<MessageBoxCatcher::Box> boxes;
         {
             HeldFile held(tree / names[c.heldAt], GENERIC_READ | GENERIC_WRITE,

@@ -2,7 +2,7 @@
 // folder creation, whole-file reads, the replacing save, and the shell's
 // delete request into the freedesktop trash.
 #include "support/app_fixture.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
@@ -24,13 +24,13 @@ const std::string kSo = "ソ";
 // Names in a folder, "." and ".." left out.
 std::vector<std::string> Names(const std::string& folder) {
     std::vector<std::string> names;
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((folder + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(Wide(folder + "\\*").c_str(), &data);
     if (find == INVALID_HANDLE_VALUE) return names;
     do {
-        const std::string name = data.cFileName;
+        const std::string name = Utf16ToSjis(AsUtf16(data.cFileName));
         if (name != "." && name != "..") names.push_back(name);
-    } while (FindNextFileA(find, &data));
+    } while (FindNextFileW(find, &data));
     FindClose(find);
     std::sort(names.begin(), names.end());
     return names;
@@ -39,7 +39,7 @@ std::vector<std::string> Names(const std::string& folder) {
 TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
     ScratchTree temp;
     WriteBytes(temp / "file.txt", "x");
-    CreateDirectoryA((temp / kHyou).c_str(), nullptr);
+    CreateDirectoryW(Wide(temp / kHyou).c_str(), nullptr);
     const struct {
         std::string path;
         bool exists;
@@ -55,7 +55,7 @@ TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(FolderExists(c.path), c.exists);
+        EXPECT_EQ(FolderExists(U16(c.path)), c.exists);
     }
 }
 
@@ -63,7 +63,7 @@ TEST(FileExists, OnlyFilesCount) {
     ScratchTree temp;
     WriteBytes(temp / "file.txt", "x");
     WriteBytes(temp / (kSo + ".lst"), "");
-    CreateDirectoryA((temp / "folder.lst").c_str(), nullptr);
+    CreateDirectoryW(Wide(temp / "folder.lst").c_str(), nullptr);
     const struct {
         std::string path;
         bool exists;
@@ -79,7 +79,7 @@ TEST(FileExists, OnlyFilesCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(FileExists(c.path), c.exists);
+        EXPECT_EQ(FileExists(U16(c.path)), c.exists);
     }
 }
 
@@ -97,8 +97,8 @@ TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.relative);
-        ForceDirectories(temp / c.relative);
-        EXPECT_TRUE(FolderExists(temp / c.created));
+        ForceDirectories(U16(temp / c.relative));
+        EXPECT_TRUE(FolderExists(U16(temp / c.created)));
     }
     // Splitting at a trail byte would have made folders named by a lone lead byte.
     EXPECT_EQ(Names(temp.Path()), (std::vector<std::string>{"a", "d", kSo + kHyou, kHyou}));
@@ -108,10 +108,10 @@ TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) 
 TEST(ForceDirectories, ExistingShortOrBlockedPathsAreLeftAlone) {
     ScratchTree temp;
     WriteBytes(temp / "file", "x");
-    ForceDirectories(temp.Path());
-    ForceDirectories("C:");
-    ForceDirectories("");
-    ForceDirectories(temp / "file\\below");
+    ForceDirectories(U16(temp.Path()));
+    ForceDirectories(u"C:");
+    ForceDirectories(u"");
+    ForceDirectories(U16(temp / "file\\below"));
     EXPECT_EQ(ReadBytes(temp / "file"), "x");
     EXPECT_FALSE(PathExists(temp / "file\\below"));
     EXPECT_EQ(Names(temp.Path()), std::vector<std::string>{"file"});
@@ -129,7 +129,7 @@ TEST(ReadWholeFile, GivesEveryByte) {
         SCOPED_TRACE(bytes.size());
         WriteBytes(temp / "in.lst", bytes);
         std::string read = "stale";
-        ASSERT_TRUE(ReadWholeFile(temp / "in.lst", read));
+        ASSERT_TRUE(ReadWholeFile(U16(temp / "in.lst"), read));
         EXPECT_EQ(read, bytes);
     }
 }
@@ -139,23 +139,23 @@ TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
     const std::string path = temp / "in.lst";
     WriteBytes(path, ".tmp\r\n");
     std::string read;
-    EXPECT_FALSE(ReadWholeFile(temp / "missing.lst", read));
-    EXPECT_FALSE(ReadWholeFile(temp.Path(), read));
+    EXPECT_FALSE(ReadWholeFile(U16(temp / "missing.lst"), read));
+    EXPECT_FALSE(ReadWholeFile(U16(temp.Path()), read));
     {
         HeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(reader.Held());
-        EXPECT_TRUE(ReadWholeFile(path, read)) << "another reader does not stop us";
+        EXPECT_TRUE(ReadWholeFile(U16(path), read)) << "another reader does not stop us";
         EXPECT_EQ(read, ".tmp\r\n");
     }
     {
         HeldFile writer(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(writer.Held());
-        EXPECT_FALSE(ReadWholeFile(path, read)) << "we deny others writing";
+        EXPECT_FALSE(ReadWholeFile(U16(path), read)) << "we deny others writing";
     }
     {
         HeldFile exclusive(path, GENERIC_READ, 0);
         ASSERT_TRUE(exclusive.Held());
-        EXPECT_FALSE(ReadWholeFile(path, read));
+        EXPECT_FALSE(ReadWholeFile(U16(path), read));
     }
 }
 
@@ -166,7 +166,7 @@ TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
     const std::string contents[] = {".bak\r\n.tmp\r\n", kHyou + "\r\n", "", "x"};
     for (const std::string& bytes : contents) {
         SCOPED_TRACE(bytes);
-        EXPECT_EQ(ReplaceWholeFile(path, tempPath, bytes), SaveResult::Saved);
+        EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), bytes), SaveResult::Saved);
         EXPECT_EQ(ReadBytes(path), bytes);
         EXPECT_FALSE(PathExists(tempPath));
     }
@@ -179,34 +179,36 @@ TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
     const std::string old = ".old\r\n" + kHyou + "\r\n";
 
     WriteBytes(path, old);
-    CreateDirectoryA(tempPath.c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotCreate);
+    CreateDirectoryW(Wide(tempPath).c_str(), nullptr);
+    EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), ".new\r\n"), SaveResult::CannotCreate);
     EXPECT_EQ(ReadBytes(path), old);
-    RemoveDirectoryA(tempPath.c_str());
+    RemoveDirectoryW(Wide(tempPath).c_str());
 
-    EXPECT_EQ(ReplaceWholeFile(temp / "missing\\out.lst", temp / "missing\\out.lst.tmp", "x"),
-              SaveResult::CannotCreate);
+    EXPECT_EQ(
+        ReplaceWholeFile(U16(temp / "missing\\out.lst"), U16(temp / "missing\\out.lst.tmp"), "x"),
+        SaveResult::CannotCreate);
     EXPECT_FALSE(PathExists(temp / "missing"));
 
     {
         HeldFile locked(path, GENERIC_READ, 0);
         ASSERT_TRUE(locked.Held());
-        EXPECT_EQ(ReplaceWholeFile(path, tempPath, ".new\r\n"), SaveResult::CannotCreate);
+        EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), ".new\r\n"), SaveResult::CannotCreate);
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_FALSE(PathExists(tempPath)) << "the half-done save is cleaned away";
 
-    CreateDirectoryA((temp / "dir.lst").c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(temp / "dir.lst", tempPath, ".new\r\n"), SaveResult::CannotCreate);
-    EXPECT_TRUE(FolderExists(temp / "dir.lst"));
+    CreateDirectoryW(Wide(temp / "dir.lst").c_str(), nullptr);
+    EXPECT_EQ(ReplaceWholeFile(U16(temp / "dir.lst"), U16(tempPath), ".new\r\n"),
+              SaveResult::CannotCreate);
+    EXPECT_TRUE(FolderExists(U16(temp / "dir.lst")));
     EXPECT_FALSE(PathExists(tempPath));
 }
 
 TEST(AppDataFolder, NamesAnExistingFolderWithoutCreatingAnything) {
-    const std::string folder = AppDataFolder(nullptr);
+    const std::u16string folder = AppDataFolder(nullptr);
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(FolderExists(folder));
-    EXPECT_EQ(folder.substr(1, 2), ":\\");
+    EXPECT_EQ(folder.substr(1, 2), u":\\");
 }
 
 TEST(ShellOpen, MissingTargetGivesTheShellsFailureCode) {
@@ -225,7 +227,7 @@ protected:
         std::string title;
     };
 
-    std::thread Answer(Seen& seen, const std::string* select) {
+    std::thread Answer(Seen& seen, const std::u16string* select) {
         HWND mainWindow = main->Handle();
         return std::thread([&seen, select, mainWindow] {
             HWND box = nullptr;
@@ -240,15 +242,15 @@ protected:
             seen.title = TextOfStatics(box);
             if (select) {
                 // The tree fills in the background: select until the item is shown selected.
-                const std::string name = NameOf(*select);
+                const std::u16string name = select->substr(select->rfind(u'\\') + 1);
                 for (int i = 0; i < 100 && SelectedItemText(box) != name; ++i) {
-                    SendMessageA(box, BFFM_SETSELECTIONA, TRUE,
+                    SendMessageW(box, BFFM_SETSELECTIONW, TRUE,
                                  reinterpret_cast<LPARAM>(select->c_str()));
                     Sleep(20);
                 }
-                PostMessageA(box, WM_COMMAND, IDOK, 0);
+                PostMessageW(box, WM_COMMAND, IDOK, 0);
             } else {
-                PostMessageA(box, WM_COMMAND, IDCANCEL, 0);
+                PostMessageW(box, WM_COMMAND, IDCANCEL, 0);
             }
         });
     }
@@ -256,9 +258,9 @@ protected:
     static BOOL CALLBACK FindVisibleDialog(HWND hwnd, LPARAM param) {
         DWORD pid = 0;
         GetWindowThreadProcessId(hwnd, &pid);
-        char cls[32] = {};
-        GetClassNameA(hwnd, cls, sizeof cls);
-        if (pid != GetCurrentProcessId() || lstrcmpA(cls, "#32770") != 0 || !IsWindowVisible(hwnd))
+        wchar_t cls[32] = {};
+        GetClassNameW(hwnd, cls, 32);
+        if (pid != GetCurrentProcessId() || lstrcmpW(cls, L"#32770") != 0 || !IsWindowVisible(hwnd))
             return TRUE;
         *reinterpret_cast<HWND*>(param) = hwnd;
         return FALSE;
@@ -270,27 +272,26 @@ protected:
         return found;
     }
 
-    static std::string SelectedItemText(HWND box) {
-        HWND tree = FindWindowExA(box, nullptr, WC_TREEVIEWA, nullptr);
-        if (!tree) return std::string();
-        char text[MAX_PATH] = {};
-        TVITEMA item{};
+    static std::u16string SelectedItemText(HWND box) {
+        HWND tree = FindWindowExW(box, nullptr, WC_TREEVIEWW, nullptr);
+        if (!tree) return std::u16string();
+        wchar_t text[MAX_PATH] = {};
+        TVITEMW item{};
         item.mask = TVIF_TEXT;
         item.hItem = TreeView_GetSelection(tree);
         item.pszText = text;
-        item.cchTextMax = sizeof text;
-        if (!item.hItem || !SendMessageA(tree, TVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-            return std::string();
-        return text;
+        item.cchTextMax = MAX_PATH;
+        if (!item.hItem || !SendMessageW(tree, TVM_GETITEMW, 0, reinterpret_cast<LPARAM>(&item)))
+            return std::u16string();
+        return AsUtf16(text);
     }
 
     static std::string TextOfStatics(HWND box) {
         std::string all;
         for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
-            char cls[32] = {}, text[512] = {};
-            GetClassNameA(child, cls, sizeof cls);
-            GetWindowTextA(child, text, sizeof text);
-            if (lstrcmpiA(cls, "Static") == 0) all += text;
+            wchar_t cls[32] = {};
+            GetClassNameW(child, cls, 32);
+            if (lstrcmpiW(cls, L"Static") == 0) all += TControl(child).Text();
         }
         return all;
     }
@@ -311,19 +312,24 @@ TEST_F(Chooser, CancelLeavesTheFolderAndReenablesTheWindows) {
     EXPECT_EQ(main->Edit1.Text(), "C:\\before");
 }
 
-TEST_F(Chooser, ChosenFolderReplacesTheWholeText) {
+// Exactly the folder chosen, beside a look-alike that best fit would give.
+TEST_F(Chooser, ChosenFolderReplacesTheWholeTextExactly) {
     ScratchTree temp;
-    const std::string target = temp / kHyou;
-    CreateDirectoryA(target.c_str(), nullptr);
-    Start();
-    main->Edit1.SetText("C:\\before");
-    Seen seen;
-    std::thread user = Answer(seen, &target);
-    main->cmFolder->Execute();
-    user.join();
-    ASSERT_TRUE(seen.found);
-    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
-    EXPECT_EQ(main->Edit1.Text(), target);
+    for (const std::u16string& name : {SjisToUtf16(kHyou), std::u16string(u"caf\u00E9")}) {
+        const std::u16string target = temp.WidePath(name);
+        CreateDirectoryW(AsWide(target.c_str()), nullptr);
+        CreateDirectoryW(Wide(temp / "cafe").c_str(), nullptr);
+        Start();
+        main->Edit1.SetText("C:\\before");
+        Seen seen;
+        std::thread user = Answer(seen, &target);
+        main->cmFolder->Execute();
+        user.join();
+        ASSERT_TRUE(seen.found);
+        EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+        EXPECT_EQ(main->Edit1.WideText(), target);
+        Discard();
+    }
 }
 
 // The main window's delete request, through the real shell, into the trash
@@ -336,7 +342,7 @@ protected:
         for (const std::string& name : names) {
             paths.push_back(temp / name);
             WriteBytes(paths.back(), "content of " + name);
-            main->FoundFiles->Add(AnsiToUtf16(paths.back()));
+            main->FoundFiles->Add(SjisToUtf16(paths.back()));
         }
         return paths;
     }
@@ -414,8 +420,8 @@ TEST_F(DeleteRequest, FileThatCannotGoToTheTrashIsNotDestroyedUnasked) {
     ScratchTree temp;
     const std::vector<std::string> paths = MakeFiles(temp, {"keep.tmp"});
     const auto boxes = BoxesDuring([this] { main->DeleteFoundFiles(false); });
+    // The shell's own question, in the language of the system.
     ASSERT_EQ(boxes.size(), 1u) << "the shell asks before deleting for good";
-    EXPECT_EQ(boxes[0].caption, "ファイルの削除の確認");
     EXPECT_TRUE(PathExists(paths[0])) << "the answer was not yes";
 }
 

@@ -359,7 +359,7 @@ TEST_F(Footer, AFailedOpenIsShownByTheDefaultHandlerAndTheProgramGoesOn) {
         MessageBoxCatcher catcher;
         PostPress(label->Handle(), WM_LBUTTONDOWN, WM_LBUTTONUP, MK_LBUTTON);
         ASSERT_EQ(catcher.Boxes().size(), 1u);
-        EXPECT_EQ(catcher.Boxes()[0].caption, app->Title());
+        EXPECT_EQ(catcher.Boxes()[0].caption, Utf16ToSjis(app->Title()));
         EXPECT_EQ(catcher.Boxes()[0].text, "Execute Error Code=31.");
     }
     shellResult = 32;
@@ -456,7 +456,7 @@ TEST_F(Footer, LabelSizesItselfToItsCaption) {
     Start();
     auto label = NewLabel();
     const auto sizeOf = [&label](const char* text) {
-        return ScreenDC(label->FontHandle()).TextSize(text, lstrlenA(text));
+        return ScreenDC(label->FontHandle()).TextSize(SjisToUtf16(text));
     };
     EXPECT_TRUE(label->AutoSize());
     Bounds b = BoundsOf(label->Handle());

@@ -11,7 +11,7 @@
 
 namespace {
 
-HFONT FontOf(HWND label) { return reinterpret_cast<HFONT>(SendMessageA(label, WM_GETFONT, 0, 0)); }
+HFONT FontOf(HWND label) { return reinterpret_cast<HFONT>(SendMessageW(label, WM_GETFONT, 0, 0)); }
 
 SIZE WindowSize(HWND window) {
     RECT r{};
@@ -19,13 +19,16 @@ SIZE WindowSize(HWND window) {
     return {r.right - r.left, r.bottom - r.top};
 }
 
-// What the label should measure: its text in its own font, at least one line high.
-SIZE TextSize(const TForm& form, HWND label, const std::string& text) {
+// What a reader sees: the label exactly as wide as its text is drawn in its font, so
+// nothing is cut and nothing beside it is covered, and one line of that font high.
+SIZE Seen(const TForm& form, HWND label) {
+    const std::u16string text = TControl(label).WideText();
     ScreenDC dc(FontOf(label));
-    RECT r{0, 0, 0, 0};
-    DrawTextA(dc.Get(), text.c_str(), static_cast<int>(text.size()), &r,
-              DT_CALCRECT | DT_SINGLELINE | DT_LEFT);
-    return {r.right, std::max<LONG>(r.bottom, form.Scale(12))};
+    SIZE extent{0, 0};
+    GetTextExtentPoint32W(dc.Get(), AsWide(text.c_str()), static_cast<int>(text.size()), &extent);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc.Get(), &metrics);
+    return {extent.cx, std::max<LONG>(metrics.tmHeight, form.Scale(12))};
 }
 
 class LabelSizeTest : public StartedApp {};
@@ -38,7 +41,7 @@ TEST_F(LabelSizeTest, FollowsItsTextOnEitherSurface) {
     for (bool given : {false, true}) {
         for (const char* text : texts) {
             main->SetLabelText(label, text, true, given ? surface.Get() : nullptr);
-            const SIZE expected = TextSize(*main, label, text);
+            const SIZE expected = Seen(*main, label);
             const SIZE size = WindowSize(label);
             EXPECT_EQ(main->Label4.Text(), text);
             EXPECT_EQ(size.cx, expected.cx) << '"' << text << "\" surface given: " << given;
@@ -52,7 +55,7 @@ TEST_F(LabelSizeTest, LabelMovedBySomeoneElseIsSizedAgain) {
     main->SetLabelText(label, "12", true);
     SetWindowPos(label, nullptr, 0, 0, 1, 1, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     main->SetLabelText(label, "12", true);
-    EXPECT_EQ(WindowSize(label).cx, TextSize(*main, label, "12").cx);
+    EXPECT_EQ(WindowSize(label).cx, Seen(*main, label).cx);
 }
 
 TEST_F(LabelSizeTest, SearchCountWidensPastNine) {
@@ -68,7 +71,7 @@ TEST_F(LabelSizeTest, SearchCountWidensPastNine) {
     ASSERT_EQ(main->FoundFiles->Count(), 12u);
     EXPECT_EQ(dialog.Label4.Text(), "12");
     const SIZE after = WindowSize(dialog.Label4.Handle());
-    EXPECT_EQ(after.cx, TextSize(dialog, dialog.Label4.Handle(), "12").cx);
+    EXPECT_EQ(after.cx, Seen(dialog, dialog.Label4.Handle()).cx);
     EXPECT_GT(after.cx, before.cx) << "two digits are wider than the initial \"0\"";
 }
 

@@ -42,9 +42,7 @@ TEST_F(MainWindow, ControlsStandAtTheirDesignBounds) {
     GetClientRect(main->Handle(), &client);
     EXPECT_EQ(client.right, main->Scale(386));
     EXPECT_EQ(client.bottom, main->Scale(299));
-    char caption[64] = {};
-    GetWindowTextA(main->Handle(), caption, sizeof caption);
-    EXPECT_STREQ(caption, "自動選択削除");
+    EXPECT_EQ(TControl(main->Handle()).WideText(), SjisToUtf16("自動選択削除"));
     for (const Expected& e : kLayout) {
         SCOPED_TRACE(e.name);
         EXPECT_EQ(BoundsOf(e.control(*main)), main->Scale(e.design));
@@ -249,7 +247,7 @@ TEST_F(MainWindow, GroupBoxOwnsItsWholeRectangleAndMeasuresItsFont) {
     GetClientRect(box.Handle(), &client);
     auto heightOfZero = [&box] {
         HFONT font = reinterpret_cast<HFONT>(SendMessageA(box.Handle(), WM_GETFONT, 0, 0));
-        return ScreenDC(font).TextSize("0", 1).cy;
+        return ScreenDC(font).TextSize(u"0").cy;
     };
     const int h = heightOfZero();
     RECT area = box.LayoutArea();
@@ -281,10 +279,10 @@ TEST_F(MainWindow, GroupBoxOwnsItsWholeRectangleAndMeasuresItsFont) {
 
 TEST_F(MainWindow, FailureBoxHasTheProgramTitleAndAFullStop) {
     Start();
-    EXPECT_EQ(app->Title(), "main_window_tests");
+    EXPECT_EQ(app->Title(), u"main_window_tests");
     {
         MessageBoxCatcher catcher;
-        app->ShowFailure("行を挿入できません");
+        app->ShowFailure(SjisToUtf16("行を挿入できません"));
         ASSERT_EQ(catcher.Boxes().size(), 1u);
         EXPECT_EQ(catcher.Boxes()[0].caption, "main_window_tests");
         EXPECT_EQ(catcher.Boxes()[0].text, "行を挿入できません.");
@@ -315,7 +313,7 @@ TEST_F(MainWindow, FailuresInShortcutsAndIdleUpdatesAreShownAndTheProgramGoesOn)
         Subclassed refusing(main->ListBox1.Handle(), RefusingList);
         const auto boxes = BoxesDuring([this] { Key('A', true); });
         ASSERT_EQ(boxes.size(), 1u) << "Ctrl+A failed";
-        EXPECT_EQ(boxes[0].caption, app->Title());
+        EXPECT_EQ(boxes[0].caption, Utf16ToSjis(app->Title()));
         EXPECT_EQ(boxes[0].text, "行を挿入できません.");
         EXPECT_FALSE(app->Terminated());
         EXPECT_EQ(main->ListBox1.Count(), 0);
@@ -343,10 +341,9 @@ TEST_F(MainWindow, ControlsOfTheFooterShowTheLinksWhole) {
     const Bounds frame = BoundsOf(main->Bevel2.Handle());
     Bounds previous{0, 0, 0, 0};
     for (THtLabel* link : {main->HtLabel1.get(), main->HtLabel2.get()}) {
-        char caption[128] = {};
-        GetWindowTextA(link->Handle(), caption, sizeof caption);
-        SCOPED_TRACE(caption);
-        const SIZE text = ScreenDC(link->FontHandle()).TextSize(caption, lstrlenA(caption));
+        const std::u16string caption = TControl(link->Handle()).WideText();
+        SCOPED_TRACE(Utf16ToSjis(caption));
+        const SIZE text = ScreenDC(link->FontHandle()).TextSize(caption);
         const Bounds b = BoundsOf(link->Handle());
         EXPECT_GE(b.width, text.cx) << "the whole caption";
         EXPECT_GE(b.height, text.cy);

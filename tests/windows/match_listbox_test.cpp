@@ -3,7 +3,7 @@
 #include "search/findunit.h"
 #include "support/app_fixture.h"
 #include "support/match_cases.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 #include <string>
@@ -40,7 +40,7 @@ TEST_F(MatchListBoxTest, EveryCaseHasItsVerdict) {
         if (!std::all_of(c.items.begin(), c.items.end(), IsShiftJisText)) continue;
         ++checked;
         Fill(c.items);
-        EXPECT_EQ(MatchesExtension(AnsiToUtf16(c.name)), c.expected)
+        EXPECT_EQ(MatchesExtension(SjisToUtf16(c.name)), c.expected)
             << "name " << c.name << ", items " << Items(c.items);
     }
     EXPECT_GT(checked * 10, static_cast<int>(kMatchCases.size()) * 9) << "nearly all cases apply";

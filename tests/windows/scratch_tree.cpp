@@ -1,7 +1,7 @@
 #include "scratch_tree.h"
 
-#include "toolkit/ansi_code_page.h"
-#include "toolkit/path_text.h"
+#include "toolkit/shift_jis.h"
+#include "toolkit/utf8.h"
 
 #include <windows.h>
 
@@ -12,10 +12,24 @@
 
 namespace {
 
-std::string Environment(const char* name) {
-    char value[MAX_PATH * 2] = {};
-    const DWORD length = GetEnvironmentVariableA(name, value, sizeof value);
-    return length > 0 && length < sizeof value ? std::string(value, length) : std::string();
+std::string Environment(const wchar_t* name) {
+    wchar_t value[MAX_PATH * 2] = {};
+    const DWORD length = GetEnvironmentVariableW(name, value, MAX_PATH * 2);
+    return length > 0 && length < MAX_PATH * 2 ? Utf16ToSjis(AsUtf16(value)) : std::string();
+}
+
+DWORD Attributes(const std::string& path) { return GetFileAttributesW(Wide(path).c_str()); }
+
+// Index of the last "\" of its own: a Shift_JIS trail byte may be 0x5C.
+std::size_t LastSeparator(const std::string& path) {
+    std::size_t last = std::string::npos;
+    for (std::size_t i = 0; i < path.size(); ++i) {
+        if (path[i] == '\\')
+            last = i;
+        else if (ShiftJis().IsLeadByte(static_cast<unsigned char>(path[i])))
+            ++i;
+    }
+    return last;
 }
 
 std::atomic<int> scratchCount{0};
@@ -23,11 +37,11 @@ std::atomic<int> scratchCount{0};
 void CreateParents(const std::string& path) {
     for (std::size_t i = 3; i < path.size(); ++i) {
         // Shift_JIS trail bytes may be 0x5C: split only at whole characters.
-        if (IsDBCSLeadByte(static_cast<BYTE>(path[i]))) {
+        if (ShiftJis().IsLeadByte(static_cast<unsigned char>(path[i]))) {
             ++i;
             continue;
         }
-        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
+        if (path[i] == '\\') CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
     }
 }
 
@@ -35,15 +49,19 @@ std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
 } // namespace
 
+std::wstring Wide(const std::string& path) {
+    const std::u16string wide = SjisToUtf16(path);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::u16string U16(const std::string& path) { return SjisToUtf16(path); }
+
 std::string UnixPath(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(const WCHAR*);
     auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleA("kernel32.dll"), "wine_get_unix_file_name")));
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
     if (!toUnix) return std::string();
-    const int length = MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, nullptr, 0);
-    std::wstring wide(static_cast<std::size_t>(length), L'\0');
-    MultiByteToWideChar(CP_ACP, 0, windowsPath.c_str(), -1, &wide[0], length);
-    char* unix = toUnix(wide.c_str());
+    char* unix = toUnix(Wide(windowsPath).c_str());
     if (!unix) return std::string();
     std::string result = unix;
     HeapFree(GetProcessHeap(), 0, unix);
@@ -53,11 +71,11 @@ std::string UnixPath(const std::string& windowsPath) {
 bool RunUnix(const std::string& commandLine, const std::function<bool()>& done) {
     // Wine starts a Unix program without a process handle to wait on: wait
     // for its effect instead.
-    std::string line = commandLine;
-    STARTUPINFOA startup{};
+    std::wstring line = Wide(commandLine);
+    STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessA(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
                         &process))
         return false;
     if (process.hThread) CloseHandle(process.hThread);
@@ -70,13 +88,13 @@ bool RunUnix(const std::string& commandLine, const std::function<bool()>& done) 
 }
 
 ScratchTree::ScratchTree() {
-    char base[MAX_PATH + 1] = {};
-    GetTempPathA(sizeof base, base);
+    wchar_t base[MAX_PATH + 1] = {};
+    GetTempPathW(MAX_PATH + 1, base);
     // Process ids come back from run to run; the time keeps names (and their trash
     // entries) apart.
-    path_ = std::string(base) + "tavrix-test-" + std::to_string(GetCurrentProcessId()) + "-" +
-            std::to_string(GetTickCount()) + "-" + std::to_string(++scratchCount);
-    if (!CreateDirectoryA(path_.c_str(), nullptr))
+    path_ = Utf16ToSjis(AsUtf16(base)) + "tavrix-test-" + std::to_string(GetCurrentProcessId()) +
+            "-" + std::to_string(GetTickCount()) + "-" + std::to_string(++scratchCount);
+    if (!CreateDirectoryW(Wide(path_).c_str(), nullptr))
         throw std::runtime_error("cannot create " + path_);
 }
 
@@ -85,7 +103,7 @@ ScratchTree::~ScratchTree() {
     const std::string path = path_;
     if (!unix.empty())
         RunUnix("Z:\\bin\\rm -rf " + Quoted(unix),
-                [&path] { return GetFileAttributesA(path.c_str()) == INVALID_FILE_ATTRIBUTES; });
+                [&path] { return Attributes(path) == INVALID_FILE_ATTRIBUTES; });
 }
 
 void ScratchTree::Folder(const std::string& relative) const {
@@ -96,15 +114,15 @@ void ScratchTree::Folder(const std::string& relative) const {
 void ScratchTree::File(const std::string& relative, DWORD attributes) const {
     const std::string path = *this / relative;
     CreateParents(path);
-    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+    HANDLE file = CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create " + path);
     CloseHandle(file);
-    if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesA(path.c_str(), attributes);
+    if (attributes != FILE_ATTRIBUTE_NORMAL) SetFileAttributesW(Wide(path).c_str(), attributes);
 }
 
 std::u16string ScratchTree::WidePath(const std::u16string& relative) const {
-    return AnsiToUtf16(path_) + u"\\" + relative;
+    return SjisToUtf16(path_) + u"\\" + relative;
 }
 
 void ScratchTree::WideFolder(const std::u16string& relative) const {
@@ -119,13 +137,9 @@ void ScratchTree::WideFile(const std::u16string& relative) const {
     CloseHandle(file);
 }
 
-std::string NameOf(const std::string& path) {
-    return path.substr(LastSeparator(path, AnsiCodePage()) + 1);
-}
+std::string NameOf(const std::string& path) { return path.substr(LastSeparator(path) + 1); }
 
-std::string ParentOf(const std::string& path) {
-    return path.substr(0, LastSeparator(path, AnsiCodePage()));
-}
+std::string ParentOf(const std::string& path) { return path.substr(0, LastSeparator(path)); }
 
 bool WideExists(const std::u16string& path) {
     return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
@@ -134,14 +148,13 @@ bool WideExists(const std::u16string& path) {
 bool ScratchTree::Link(const std::string& relative, const std::string& target) const {
     const std::string path = *this / relative;
     const std::string at = UnixPath(path);
-    return !at.empty() && RunUnix("Z:\\bin\\ln -s " + Quoted(target) + " " + Quoted(at), [&path] {
-        return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
-    });
+    return !at.empty() && RunUnix("Z:\\bin\\ln -s " + Quoted(target) + " " + Quoted(at),
+                                  [&path] { return Attributes(path) != INVALID_FILE_ATTRIBUTES; });
 }
 
 HeldFile::HeldFile(const std::string& path, DWORD access, DWORD share)
     // Backup semantics let a folder be held too.
-    : handle_(CreateFileA(path.c_str(), access, share, nullptr, OPEN_EXISTING,
+    : handle_(CreateFileW(Wide(path).c_str(), access, share, nullptr, OPEN_EXISTING,
                           FILE_ATTRIBUTE_NORMAL | FILE_FLAG_BACKUP_SEMANTICS, nullptr)) {}
 
 HeldFile::~HeldFile() {
@@ -149,28 +162,28 @@ HeldFile::~HeldFile() {
 }
 
 void RemoveTree(const std::string& path) {
-    const DWORD attributes = GetFileAttributesA(path.c_str());
+    const DWORD attributes = Attributes(path);
     if (attributes == INVALID_FILE_ATTRIBUTES) return;
-    SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
+    SetFileAttributesW(Wide(path).c_str(), FILE_ATTRIBUTE_NORMAL);
     if (!(attributes & FILE_ATTRIBUTE_DIRECTORY)) {
-        DeleteFileA(path.c_str());
+        DeleteFileW(Wide(path).c_str());
         return;
     }
-    WIN32_FIND_DATAA data{};
-    HANDLE find = FindFirstFileA((path + "\\*").c_str(), &data);
+    WIN32_FIND_DATAW data{};
+    HANDLE find = FindFirstFileW(Wide(path + "\\*").c_str(), &data);
     if (find != INVALID_HANDLE_VALUE) {
         do {
-            const std::string name = data.cFileName;
+            const std::string name = Utf16ToSjis(AsUtf16(data.cFileName));
             if (name != "." && name != "..") RemoveTree(path + "\\" + name);
-        } while (FindNextFileA(find, &data));
+        } while (FindNextFileW(find, &data));
         FindClose(find);
     }
-    RemoveDirectoryA(path.c_str());
+    RemoveDirectoryW(Wide(path).c_str());
 }
 
 std::string TrashFolder() {
     // Wine names the Unix home as an NT path: \??\Z:\home\user.
-    std::string home = Environment("WINEHOMEDIR");
+    std::string home = Environment(L"WINEHOMEDIR");
     if (home.rfind("\\??\\", 0) == 0) home.erase(0, 4);
     return home + "\\.local\\share\\Trash";
 }
@@ -178,7 +191,7 @@ std::string TrashFolder() {
 std::vector<std::string> TrashedPaths() {
     // Wide calls: the entries are named after the files, whatever their characters.
     std::vector<std::string> paths;
-    const std::u16string info = AnsiToUtf16(TrashFolder() + "\\info\\");
+    const std::u16string info = SjisToUtf16(TrashFolder() + "\\info\\");
     WIN32_FIND_DATAW data{};
     HANDLE find = FindFirstFileW(AsWide((info + u"*.trashinfo").c_str()), &data);
     if (find == INVALID_HANDLE_VALUE) return paths;
@@ -210,12 +223,12 @@ int TrashedCount(const std::string& tail) {
     return count;
 }
 
-std::string TrashInfoName(const std::string& ansiName) {
-    return TrashInfoName(AnsiToUtf16(ansiName));
+std::string TrashInfoName(const std::string& sjisName) {
+    return TrashInfoName(SjisToUtf16(sjisName));
 }
 
 std::string TrashInfoName(const std::u16string& name) {
-    const std::string utf8 = Utf16ToUtf8(name);
+    const std::string utf8 = Utf8Of(name);
     static const char hex[] = "0123456789ABCDEF";
     std::string encoded;
     for (unsigned char c : utf8) {

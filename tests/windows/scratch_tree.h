@@ -1,5 +1,6 @@
 // Scratch folder trees for the tests, held files, and the user's freedesktop
-// trash as Wine keeps it.
+// trash as Wine keeps it. Paths given as std::string are Shift_JIS, named to the
+// system through its wide calls, so the tests read the same on any code page.
 #pragma once
 #include <windows.h>
 
@@ -54,7 +55,11 @@ private:
     HANDLE handle_;
 };
 
-// The last part of an ANSI path, and everything before its separator.
+// A Shift_JIS path as the wide calls take it, and as the program holds it.
+std::wstring Wide(const std::string& path);
+std::u16string U16(const std::string& path);
+
+// The last part of a Shift_JIS path, and everything before its separator.
 std::string NameOf(const std::string& path);
 std::string ParentOf(const std::string& path);
 

@@ -5,7 +5,7 @@
 #include "search/search_dialog.h"
 #include "search_support.h"
 #include "support/app_fixture.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 #include <commctrl.h>
 
@@ -35,7 +35,7 @@ protected:
         main->ListBox1.Add(".tmp");
         main->opSubfolder->SetChecked(subfolders);
         // Left over from an earlier search: showing the dialog must clear it.
-        main->FoundFiles->Add(AnsiToUtf16("stale"));
+        main->FoundFiles->Add(SjisToUtf16("stale"));
     }
 
     // Shows a new dialog modally. `prepare` runs between construction and the

@@ -1,7 +1,7 @@
 #include "search_support.h"
 
 #include "search/found_files.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 
@@ -28,7 +28,7 @@ bool WatchingSource::SubfoldersOn() const {
 }
 
 bool WatchingSource::Matches(const char16_t* name) const {
-    const std::string ansi = Utf16ToAnsi(name);
+    const std::string ansi = Utf16ToSjis(name);
     Record(ansi);
     if (onMatch) onMatch(ansi);
     return main_.Matches(name);
@@ -37,7 +37,7 @@ bool WatchingSource::Matches(const char16_t* name) const {
 void WatchingSource::Record(const std::string& asked) const {
     WalkMoment moment{asked, "", "", ""};
     if (dialog) {
-        moment.folder = Utf16ToAnsi(dialog->Label1.WideText());
+        moment.folder = Utf16ToSjis(dialog->Label1.WideText());
         moment.status = dialog->Label2.Text();
         moment.count = dialog->Label4.Text();
     }
@@ -62,7 +62,7 @@ int WalkNow(TApplication& app, TAutoTavrix& main, WatchingSource& source, const 
 std::vector<std::string> FoundPaths(TAutoTavrix& main) {
     std::vector<std::string> paths;
     for (std::u16string_view path : *main.FoundFiles)
-        paths.push_back(Utf16ToAnsi(path));
+        paths.push_back(Utf16ToSjis(path));
     return paths;
 }
 

@@ -2,7 +2,7 @@
 // the system's directory listing, the main window's patterns and option.
 #include "search/findunit.h"
 #include "search/found_files.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 #include "search_support.h"
 #include "support/app_fixture.h"
 
@@ -264,7 +264,7 @@ TEST_F(SearchWalkTest, TheSystemListingReportsEveryEntry) {
     };
     for (const Case& c :
          {Case{tree / "*.*", 303}, Case{tree / "dir\\*.*", 2}, Case{tree / "missing\\*.*", -1}}) {
-        const std::unique_ptr<DirListing> open = listing.Open(AnsiToUtf16(c.mask));
+        const std::unique_ptr<DirListing> open = listing.Open(SjisToUtf16(c.mask));
         if (c.entries < 0) {
             EXPECT_EQ(open, nullptr) << c.mask;
             continue;

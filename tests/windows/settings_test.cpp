@@ -3,8 +3,10 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
+#include "app/settings_files.h"
 #include "platform/file_system.h"
-#include "toolkit/ini_file.h"
+#include "support/folder_cases.h"
+#include "toolkit/shift_jis.h"
 
 #include <stdexcept>
 
@@ -26,13 +28,13 @@ protected:
 
 TEST_F(Settings, FirstRunCreatesTheFolderAndClosingWritesBothFiles) {
     const std::string dir = TestSettingsDir();
-    RemoveDirectoryA(dir.c_str());
-    RemoveDirectoryA(ParentOf(dir).c_str());
+    RemoveDirectoryW(Wide(dir).c_str());
+    RemoveDirectoryW(Wide(ParentOf(dir)).c_str());
     ASSERT_FALSE(PathExists(dir));
 
     Start();
-    EXPECT_TRUE(FolderExists(dir));
-    EXPECT_EQ(main->SettingsDir, dir);
+    EXPECT_TRUE(FolderExists(U16(dir)));
+    EXPECT_EQ(main->SettingsDir, U16(dir));
     EXPECT_EQ(main->ListBox1.Count(), 0);
     EXPECT_EQ(main->Edit1.Text(), "");
     EXPECT_FALSE(main->opSubfolder->Checked());
@@ -82,9 +84,9 @@ TEST_F(Settings, MissingLocationSectionPutsTheWindowAtZeroWithZeroSize) {
     EXPECT_EQ(r.top, 0);
     // Zero is asked for; the system keeps a sizable window at its smallest size,
     // as it does for any window of the same styles.
-    HWND other = CreateWindowExA(GetWindowLongA(main->Handle(), GWL_EXSTYLE), "STATIC", "",
-                                 GetWindowLongA(main->Handle(), GWL_STYLE) & ~WS_VISIBLE, 10, 10,
-                                 300, 300, nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+    HWND other = CreateWindowExW(GetWindowLongW(main->Handle(), GWL_EXSTYLE), L"STATIC", L"",
+                                 GetWindowLongW(main->Handle(), GWL_STYLE) & ~WS_VISIBLE, 10, 10,
+                                 300, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
     ASSERT_NE(other, nullptr);
     SetWindowPos(other, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
     RECT smallest{};
@@ -130,7 +132,7 @@ TEST_F(Settings, FolderThatNoLongerExistsIsShownButDeletesStayOff) {
     EXPECT_FALSE(main->Button4.Enabled());
     EXPECT_FALSE(main->opSubfolder->Enabled());
 
-    CreateDirectoryA((temp / "gone").c_str(), nullptr);
+    CreateDirectoryW(Wide(temp / "gone").c_str(), nullptr);
     Pump();
     EXPECT_TRUE(main->cmBitbacket->Enabled()) << "the same text, once the folder is back";
     EXPECT_TRUE(main->cmBurn->Enabled());
@@ -224,11 +226,12 @@ TEST_F(Settings, EditedListIsSavedAndLoadsAgain) {
 TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
     WriteBytes(ListPath(), ".old\r\n");
     WriteBytes(IniPath(), "[Last]\r\nFolder=C:\\kept\r\n");
-    HANDLE lock = CreateFileA(ListPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    ASSERT_NE(lock, INVALID_HANDLE_VALUE);
-    const auto boxes = BoxesDuring([this] { Start(); });
-    CloseHandle(lock);
+    std::vector<MessageBoxCatcher::Box> boxes;
+    {
+        HeldFile lock(ListPath(), GENERIC_READ, 0);
+        ASSERT_TRUE(lock.Held());
+        boxes = BoxesDuring([this] { Start(); });
+    }
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " は開けません.");
 
@@ -256,11 +259,11 @@ TEST_F(Settings, ListFileThatCannotBeOpenedIsReportedAndKept) {
 TEST_F(Settings, ListFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
     const std::string old = ".old\r\n.表\r\n";
     WriteBytes(ListPath(), old);
-    CreateDirectoryA((ListPath() + ".tmp").c_str(), nullptr);
+    CreateDirectoryW(Wide(ListPath() + ".tmp").c_str(), nullptr);
     Start();
     main->ListBox1.Add(".new");
     HWND window = main->Handle();
-    const auto boxes = BoxesDuring([window] { SendMessageA(window, WM_CLOSE, 0, 0); });
+    const auto boxes = BoxesDuring([window] { SendMessageW(window, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(window)) << "the window still closes";
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, "ファイル " + ListPath() + " を作成できません.");
@@ -270,56 +273,24 @@ TEST_F(Settings, ListFileThatCannotBeCreatedIsReportedAndNothingIsWritten) {
 }
 
 TEST_F(Settings, SettingsFileThatCannotBeWrittenIsReported) {
-    CreateDirectoryA(IniPath().c_str(), nullptr);
+    CreateDirectoryW(Wide(IniPath()).c_str(), nullptr);
     Start();
     main->ListBox1.Add(".tmp");
     HWND window = main->Handle();
-    const auto boxes = BoxesDuring([window] { SendMessageA(window, WM_CLOSE, 0, 0); });
+    const auto boxes = BoxesDuring([window] { SendMessageW(window, WM_CLOSE, 0, 0); });
     EXPECT_FALSE(IsWindow(window));
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, IniPath() + " に書き込めません.");
     EXPECT_EQ(ReadBytes(ListPath()), ".tmp\r\n") << "the list was saved first";
 }
 
-// The accessor on its own, on a file of the test's own.
-TEST(IniFile, ReadsAndWritesThroughTheProfileFunctions) {
-    ScratchTree temp;
-    const std::string path = temp / "t.ini";
-    {
-        TIniFile ini(path);
-        EXPECT_FALSE(PathExists(path)) << "creating the accessor touches no file";
-        EXPECT_EQ(ini.ReadString("S", "K", "dflt"), "dflt");
-        EXPECT_EQ(ini.ReadInteger("S", "K", 7), 7);
-        EXPECT_TRUE(ini.ReadBool("S", "K", true));
-        ini.WriteString("S", "K", "  spaced  ");
-        ini.WriteInteger("S", "N", -2147483647 - 1);
-        ini.WriteBool("S", "B", true);
-        ini.WriteString("S", "J", "表ソ");
-        EXPECT_EQ(ini.ReadString("S", "K", ""), "spaced");
-        EXPECT_EQ(ini.ReadInteger("S", "N", 0), -2147483647 - 1);
-        EXPECT_TRUE(ini.ReadBool("S", "B", false));
-        EXPECT_EQ(ini.ReadString("S", "J", ""), "表ソ");
-    }
-    EXPECT_EQ(ReadBytes(path), "[S]\r\nK=spaced\r\nN=-2147483648\r\nB=1\r\nJ=表ソ\r\n");
-}
-
-TEST(IniFile, LongValuesAreCutAt2047Characters) {
-    ScratchTree temp;
-    const std::string path = temp / "t.ini";
-    WriteBytes(path, "[S]\r\nLong=" + std::string(3000, 'v') + "\r\n");
-    TIniFile ini(path);
-    EXPECT_EQ(ini.ReadString("S", "Long", ""), std::string(2047, 'v'));
-}
-
-TEST(IniFile, RefusedWriteFailsWithThePath) {
-    ScratchTree temp;
-    const std::string path = temp / "missing\\t.ini";
-    TIniFile ini(path);
-    try {
-        ini.WriteInteger("S", "K", 1);
-        ADD_FAILURE() << "no failure";
-    } catch (const std::runtime_error& e) {
-        EXPECT_EQ(std::string(e.what()), path + " に書き込めません");
+// The platform's code page 932 keeps exactly what the native stand-in keeps.
+TEST(SavedFolder, ThePlatformsShiftJisAgreesWithTheTable) {
+    for (const FolderCase& c : kFolderCases) {
+        const SavedFolder saved = SaveFolder(c.folder, ShiftJis());
+        EXPECT_EQ(saved.folder, c.sjis) << c.sjis;
+        EXPECT_EQ(saved.utf8.value_or("-"), c.utf8 ? c.utf8 : "-");
+        EXPECT_EQ(LoadFolder(saved.folder, saved.utf8, ShiftJis()), c.folder) << c.sjis;
     }
 }
 

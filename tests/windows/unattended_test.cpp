@@ -5,7 +5,7 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/shift_jis.h"
 #include "toolkit/scoped.h"
 
 #include <algorithm>
@@ -100,7 +100,7 @@ std::vector<std::u16string> Lines(const std::u16string& text) {
 }
 
 bool Contains(const std::u16string& text, const char* ansi) {
-    return text.find(AnsiToUtf16(ansi)) != std::u16string::npos;
+    return text.find(SjisToUtf16(ansi)) != std::u16string::npos;
 }
 
 // A tree of Japanese names, names outside code page 932, hidden and upper-case
@@ -150,9 +150,9 @@ protected:
     }
     void ExpectTreeIntact() {
         for (const std::u16string& name : kSelected)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
         for (const std::u16string& name : kKept)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
     }
     std::vector<std::u16string> SelectedPaths() const {
         std::vector<std::u16string> paths;
@@ -188,7 +188,7 @@ TEST_F(Unattended, ListIsTheWindowsSelectionInWalkOrder) {
 TEST_F(Unattended, OverridesApplyToThisRunOnly) {
     SaveSettings("C:\\nowhere", false, {".none"});
     const ProgramRun run = RunProgram(
-        {u"/list", u"/folder", AnsiToUtf16(tree.Path()), u"/pattern", u"TMP", u"/subfolders"},
+        {u"/list", u"/folder", SjisToUtf16(tree.Path()), u"/pattern", u"TMP", u"/subfolders"},
         scratch);
     EXPECT_EQ(run.exitCode, 0u);
     std::vector<std::u16string> listed = Lines(run.out);
@@ -224,29 +224,29 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
     const ProgramRun trash = RunProgram({u"/trash"}, scratch);
     EXPECT_EQ(trash.exitCode, 0u);
     EXPECT_TRUE(Contains(trash.out, "ゴミ箱へ入れました: 9 件、残り: 0 件"))
-        << Utf16ToAnsi(trash.out);
+        << Utf16ToSjis(trash.out);
     EXPECT_TRUE(trash.err.empty());
     for (std::size_t i = 0; i < std::size(kSelected); ++i) {
         const std::u16string& name = kSelected[i];
-        SCOPED_TRACE(Utf16ToAnsi(name));
+        SCOPED_TRACE(Utf16ToSjis(name));
         EXPECT_FALSE(WideExists(tree.WidePath(name)));
         EXPECT_EQ(TrashedCount("/" + TrashInfoName(name.substr(name.rfind(u'\\') + 1))),
                   trashedBefore[i] + 1);
     }
     for (const std::u16string& name : kKept)
-        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
 
     tree.WideFile(u"again.tmp");
     tree.WideFile(u"sub\\again.BAK");
     const std::size_t trashed = TrashedPaths().size();
     const ProgramRun burn = RunProgram({u"/delete"}, scratch);
     EXPECT_EQ(burn.exitCode, 0u);
-    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 0 件")) << Utf16ToAnsi(burn.out);
+    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 0 件")) << Utf16ToSjis(burn.out);
     EXPECT_FALSE(WideExists(tree.WidePath(u"again.tmp")));
     EXPECT_FALSE(WideExists(tree.WidePath(u"sub\\again.BAK")));
     EXPECT_EQ(TrashedPaths().size(), trashed) << "nothing more in the recycle bin";
     for (const std::u16string& name : kKept)
-        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToAnsi(name);
+        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
     ExpectSettingsUnchanged();
 }
 
@@ -254,7 +254,7 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
 TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
     SaveSettings(tree.Path(), true, kPatterns);
     tree.WideFile(u"plain-file");
-    const std::u16string folder = AnsiToUtf16(tree.Path());
+    const std::u16string folder = SjisToUtf16(tree.Path());
     const struct {
         std::vector<std::u16string> args;
         DWORD exitCode;
@@ -270,6 +270,7 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         {{u"/delete", u"/pattern", u".t\uD55C"}, 1, "使えない文字"},
         {{u"/delete", u"/trash"}, 1, "動作は一つだけ"},
         {{u"/delete", u"/subfolders", u"/nosubfolders"}, 1, "一緒に指定できません"},
+        {{u"/delete", u"/folder", u"work"}, 1, "絶対パス"},
         {{u"/delete", u"/folder", folder + u"\\gone"}, 2, "フォルダーがありません"},
         {{u"/delete", u"/folder", tree.WidePath(u"plain-file")}, 2, "フォルダーではありません"},
     };
@@ -278,7 +279,7 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         const ProgramRun run = RunProgram(c.args, scratch);
         EXPECT_EQ(run.exitCode, c.exitCode);
         EXPECT_TRUE(Contains(c.exitCode == 0 ? run.out : run.err, c.says))
-            << Utf16ToAnsi(run.out) << Utf16ToAnsi(run.err);
+            << Utf16ToSjis(run.out) << Utf16ToSjis(run.err);
         if (c.exitCode == 1) {
             EXPECT_TRUE(Contains(run.err, "使い方")) << "with the usage";
         }
@@ -295,6 +296,37 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
     ExpectSettingsUnchanged();
 }
 
+// The saved folder exactly as the window kept it, on any code page: ソ ends in the
+// byte 0x5C, café is kept in UTF-8; never the look-alike beside either.
+TEST_F(Unattended, SavedFolderIsTheExactOne) {
+    const struct {
+        std::u16string folder, lookAlike;
+        std::string last;
+    } cases[] = {
+        {u"\u30BD", u"\u0192", "Folder=" + (tree / "ソ")},
+        {u"caf\u00E9", u"cafe", "Folder=\r\nFolderUtf8=" + (tree / "caf%C3%A9")},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.last);
+        for (const std::u16string& folder : {c.folder, c.lookAlike}) {
+            tree.WideFolder(folder);
+            tree.WideFile(folder + u"\\x.tmp");
+        }
+        WriteBytes(ListPath(), ".tmp\r\n");
+        WriteBytes(IniPath(), "[Last]\r\n" + c.last + "\r\nSubFolder=0\r\n");
+        const ProgramRun run = RunProgram({u"/list"}, scratch);
+        EXPECT_EQ(run.exitCode, 0u) << Utf16ToSjis(run.err);
+        EXPECT_EQ(Lines(run.out),
+                  std::vector<std::u16string>{tree.WidePath(c.folder + u"\\x.tmp")});
+    }
+    // Kept by the window from a box that held a relative folder: a scheduled run
+    // would take it relative to System32.
+    WriteBytes(IniPath(), "[Last]\r\nFolder=work\r\n");
+    const ProgramRun relative = RunProgram({u"/delete"}, scratch);
+    EXPECT_EQ(relative.exitCode, 2u);
+    EXPECT_TRUE(Contains(relative.err, "絶対パスではありません")) << Utf16ToSjis(relative.err);
+}
+
 // A file that cannot go to the recycle bin stays where it is and is reported:
 // never destroyed instead, never asked about.
 TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
@@ -307,14 +339,14 @@ TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
     // Everything on the command line: this Wine cannot tell the settings folder while
     // its trash is broken like this.
     const ProgramRun run = RunProgram(
-        {u"/trash", u"/folder", AnsiToUtf16(tree.Path()), u"/pattern", u".tmp", u"/nosubfolders"},
+        {u"/trash", u"/folder", SjisToUtf16(tree.Path()), u"/pattern", u".tmp", u"/nosubfolders"},
         scratch);
     DeleteFileA(trash.c_str());
     MoveFileA(saved.c_str(), trash.c_str());
 
     EXPECT_EQ(run.exitCode, 3u);
     ExpectTreeIntact();
-    EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件、残り: 5 件")) << Utf16ToAnsi(run.out);
+    EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件、残り: 5 件")) << Utf16ToSjis(run.out);
     std::vector<std::u16string> left = Lines(run.err);
     std::sort(left.begin(), left.end());
     std::vector<std::u16string> expected;

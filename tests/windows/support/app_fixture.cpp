@@ -2,11 +2,12 @@
 #include "scratch_tree.h"
 
 #include "app/settings_files.h"
+#include "platform/file_system.h"
 #include "platform/shell.h"
-#include "toolkit/ansi_code_page.h"
+#include "toolkit/controls.h"
+#include "toolkit/shift_jis.h"
 
 #include <chrono>
-#include <fstream>
 #include <functional>
 #include <ostream>
 #include <thread>
@@ -22,31 +23,36 @@ void PrintTo(const Bounds& b, std::ostream* os) {
     *os << "(" << b.left << ", " << b.top << ", " << b.width << ", " << b.height << ")";
 }
 
-std::string TestSettingsDir() { return SettingsDirIn(AppDataFolder(nullptr), AnsiCodePage()); }
+std::string TestSettingsDir() { return Utf16ToSjis(SettingsDirIn(AppDataFolder(nullptr))); }
 
 void RemoveSettingsFiles() {
-    const std::string dir = TestSettingsDir();
-    for (const std::string& path :
-         {ListFileName(dir), SettingsFileName(dir), TempListFileName(dir)}) {
-        SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-        DeleteFileA(path.c_str());
+    const std::u16string dir = SjisToUtf16(TestSettingsDir());
+    for (const std::u16string& path : {ListFileName(dir), SettingsFileName(dir),
+                                       TempListFileName(dir), SettingsFileName(dir) + u".tmp"}) {
+        SetFileAttributesW(AsWide(path.c_str()), FILE_ATTRIBUTE_NORMAL);
+        DeleteFileW(AsWide(path.c_str()));
     }
 }
 
 void WriteBytes(const std::string& path, const std::string& bytes) {
     for (std::size_t i = 3; i < path.size(); ++i)
-        if (path[i] == '\\') CreateDirectoryA(path.substr(0, i).c_str(), nullptr);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        if (path[i] == '\\') CreateDirectoryW(Wide(path.substr(0, i)).c_str(), nullptr);
+    FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                FILE_ATTRIBUTE_NORMAL, nullptr));
+    DWORD written = 0;
+    if (!file.Valid() ||
+        !WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr))
+        ADD_FAILURE() << "cannot write " << path;
 }
 
 std::string ReadBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    std::string bytes;
+    ReadWholeFile(SjisToUtf16(path), bytes);
+    return bytes;
 }
 
 bool PathExists(const std::string& path) {
-    return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
 void AppFixture::SetUp() { RemoveSettingsFiles(); }
@@ -75,17 +81,16 @@ RECT AppFixture::MainBounds() const {
     return r;
 }
 
-std::string AppFixture::ListPath() { return ListFileName(TestSettingsDir()); }
-std::string AppFixture::IniPath() { return SettingsFileName(TestSettingsDir()); }
+std::string AppFixture::ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
+std::string AppFixture::IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
 
 void AppFixture::RemoveSettingsTrees() {
-    RemoveTree(ListPath());
-    RemoveTree(TempListFileName(TestSettingsDir()));
-    RemoveTree(IniPath());
+    for (const std::string& path : {ListPath(), ListPath() + ".tmp", IniPath(), IniPath() + ".tmp"})
+        RemoveTree(path);
 }
 
 void AppFixture::Start() {
-    app = std::make_unique<TApplication>(GetModuleHandleA(nullptr));
+    app = std::make_unique<TApplication>(GetModuleHandleW(nullptr));
     main = std::make_unique<TAutoTavrix>(*app);
     ShowWindow(main->Handle(), SW_SHOW);
     SetForegroundWindow(main->Handle());
@@ -93,7 +98,7 @@ void AppFixture::Start() {
 }
 
 void AppFixture::CloseMain() {
-    SendMessageA(main->Handle(), WM_CLOSE, 0, 0);
+    SendMessageW(main->Handle(), WM_CLOSE, 0, 0);
     Pump();
     main.reset();
 }
@@ -129,12 +134,12 @@ void AppFixture::Key(WORD vk, bool ctrl, bool shift, bool alt) {
     SetModifier(state, VK_MENU, alt);
     SetKeyboardState(state);
     HWND target = GetFocus() ? GetFocus() : main->Handle();
-    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(vk, 0)) << 16;
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(vk, 0)) << 16;
     const UINT down = alt ? WM_SYSKEYDOWN : WM_KEYDOWN;
     const UINT up = alt ? WM_SYSKEYUP : WM_KEYUP;
-    PostMessageA(target, down, vk, 1 | scan | (alt ? (1 << 29) : 0));
+    PostMessageW(target, down, vk, 1 | scan | (alt ? (1 << 29) : 0));
     Pump();
-    PostMessageA(GetFocus() ? GetFocus() : target, up, vk,
+    PostMessageW(GetFocus() ? GetFocus() : target, up, vk,
                  1 | scan | (3u << 30) | (alt ? (1 << 29) : 0));
     Pump();
     SetKeyboardState(saved);
@@ -142,45 +147,51 @@ void AppFixture::Key(WORD vk, bool ctrl, bool shift, bool alt) {
 }
 
 void AppFixture::Type(const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
+    // Each character arrives whole, as the keyboard and the input method hand it on:
+    // one UTF-16 WM_CHAR through the loop.
+    for (const char16_t c : SjisToUtf16(text)) {
         HWND target = GetFocus() ? GetFocus() : main->Handle();
-        const BYTE ch = static_cast<BYTE>(text[i]);
-        if (IsDBCSLeadByte(ch) && i + 1 < text.size()) {
-            // A double-byte character arrives whole, as the input method hands it on: one
-            // UTF-16 WM_CHAR through the loop. No keyboard sends its two bytes one by one,
-            // and the system's joining of such a pair is not the same on every Wine.
-            WCHAR wide = 0;
-            MultiByteToWideChar(CP_ACP, 0, &text[i], 2, &wide, 1);
-            ++i;
-            PostMessageW(target, WM_CHAR, wide, 1);
-        } else {
-            PostMessageA(target, WM_CHAR, ch, 1);
-        }
+        PostMessageW(target, WM_CHAR, c, 1);
         Pump();
     }
+}
+
+void AppFixture::Paste(HWND control, const std::u16string& text) {
+    ASSERT_TRUE(OpenClipboard(main->Handle()));
+    EmptyClipboard();
+    const std::size_t bytes = (text.size() + 1) * sizeof(char16_t);
+    HGLOBAL block = GlobalAlloc(GMEM_MOVEABLE, bytes);
+    if (block) {
+        memcpy(GlobalLock(block), text.c_str(), bytes);
+        GlobalUnlock(block);
+        if (!SetClipboardData(CF_UNICODETEXT, block)) GlobalFree(block);
+    }
+    CloseClipboard();
+    SetFocus(control);
+    Key('V', true);
 }
 
 void AppFixture::Click(HWND control) {
     RECT r{};
     GetClientRect(control, &r);
     const LPARAM at = MAKELPARAM(r.right / 2, r.bottom / 2);
-    PostMessageA(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
-    PostMessageA(control, WM_LBUTTONUP, 0, at);
+    PostMessageW(control, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    PostMessageW(control, WM_LBUTTONUP, 0, at);
     Pump();
 }
 
 namespace {
 
-std::string WindowText(HWND hwnd) {
-    char text[1024] = {};
-    GetWindowTextA(hwnd, text, sizeof text);
-    return text;
+std::string WindowText(HWND hwnd) { return TControl(hwnd).Text(); }
+
+bool HasClass(HWND window, const wchar_t* name) {
+    wchar_t cls[32] = {};
+    GetClassNameW(window, cls, 32);
+    return lstrcmpiW(cls, name) == 0;
 }
 
 BOOL CALLBACK AddButton(HWND hwnd, LPARAM param) {
-    char cls[32] = {};
-    GetClassNameA(hwnd, cls, sizeof cls);
-    if (lstrcmpiA(cls, "Button") == 0 && IsWindowVisible(hwnd))
+    if (HasClass(hwnd, L"Button") && IsWindowVisible(hwnd))
         reinterpret_cast<std::vector<std::string>*>(param)->push_back(WindowText(hwnd));
     return TRUE;
 }
@@ -188,19 +199,13 @@ BOOL CALLBACK AddButton(HWND hwnd, LPARAM param) {
 // The box's message: a message box keeps it in its static; the shell's own
 // confirmation under Wine draws it from a window property.
 std::string BoxText(HWND box) {
-    char text[2048] = {};
-    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
-    if (text[0]) return text;
-    const auto* drawn = static_cast<const WCHAR*>(GetPropW(box, L"WINE_CONFIRM"));
-    if (drawn) WideCharToMultiByte(CP_ACP, 0, drawn, -1, text, sizeof text - 1, nullptr, nullptr);
-    return text;
+    const std::string text = WindowText(GetDlgItem(box, 0xFFFF));
+    if (!text.empty()) return text;
+    const auto* drawn = static_cast<const wchar_t*>(GetPropW(box, L"WINE_CONFIRM"));
+    return drawn ? Utf16ToSjis(AsUtf16(drawn)) : std::string();
 }
 
-bool IsDialogBox(HWND window) {
-    char cls[32] = {};
-    GetClassNameA(window, cls, sizeof cls);
-    return lstrcmpA(cls, "#32770") == 0;
-}
+bool IsDialogBox(HWND window) { return HasClass(window, L"#32770"); }
 
 // The innermost hook of this thread, for its hook procedure.
 thread_local ActivationHook* activationHook = nullptr;
@@ -236,7 +241,7 @@ void MessageBoxCatcher::Answer(HWND box) {
     EnumChildWindows(box, AddButton, reinterpret_cast<LPARAM>(&seen.buttons));
     boxes_.push_back(seen);
     // Taken up by the box's own loop once it runs.
-    PostMessageA(box, WM_COMMAND, GetDlgItem(box, answer_) ? answer_ : IDOK, 0);
+    PostMessageW(box, WM_COMMAND, GetDlgItem(box, answer_) ? answer_ : IDOK, 0);
 }
 
 std::vector<MessageBoxCatcher::Box> BoxesDuring(const std::function<void()>& action, int answer) {

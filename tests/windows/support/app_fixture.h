@@ -46,6 +46,8 @@ protected:
     // Types text (Shift_JIS bytes) into the focused control as WM_CHAR messages, a
     // double-byte character as one UTF-16 character.
     void Type(const std::string& text);
+    // Puts the text on the clipboard and pastes it into the control with Ctrl+V.
+    void Paste(HWND control, const std::u16string& text);
     // A left click at the centre of a control.
     void Click(HWND control);
     // Ends the running application without closing the window: nothing is saved.
