@@ -5,3 +5,5 @@ add_subdirectory(tests/native)
 if(TAVRIX_FUZZ)
   add_subdirectory(tests/fuzz)
 endif()
+# The set-up script against stubbed package tools: a mirror that fails an index.
+add_test(NAME install_script COMMAND bash ${CMAKE_SOURCE_DIR}/tests/scripts/install_test.sh)

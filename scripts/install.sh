@@ -24,32 +24,34 @@ missing() {
 
 # A mirror in the middle of a sync fails one index for a while. Retry, then go on
 # with the indexes that did come: only a package that cannot be installed fails.
+# The i386 indexes come too, for the 32-bit Wine's step.
 updated=false
+failed_index=""
 update_indexes() {
     $updated && return
     updated=true
+    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     local attempt out
     for attempt in 1 2 3; do
         if out=$($sudo apt-get update -q 2>&1); then return; fi
         [ "$attempt" -lt 3 ] && sleep $((attempt * 5))
     done
-    local which
-    which=$(failed_indexes <<<"$out")
-    echo "apt-get update failed 3 times; going on without the index ${which:-it could not fetch}." >&2
+    failed_index=$(failed_indexes <<<"$out")
+    echo "apt-get update failed 3 times; going on without the index ${failed_index:-it could not fetch}." >&2
 }
 # The indexes an apt-get update output says it could not fetch, as "suite/component arch".
 failed_indexes() {
-    sed -n 's/^Err:[0-9]* [^ ]* \([^ ]*\) \(.*\) Packages$/\1 \2/p' | paste -sd, - | sed 's/,/, /g'
+    sed -n 's/^Err:[0-9]* [^ ]* \(.*\) [^ ]*$/\1/p' | awk '!seen[$0]++' | paste -sd, - | sed 's/,/, /g'
 }
 
 mapfile -t need < <(missing "${packages[@]}")
 if [ ${#need[@]} -gt 0 ]; then
-    dpkg --print-foreign-architectures | grep -qx i386 || $sudo dpkg --add-architecture i386
     update_indexes
     $sudo apt-get install -y -q "${need[@]}"
 fi
 
-# Wine takes the ANSI code page from the locale: without ja_JP.UTF-8 it would be 1252.
+# Without the ja_JP.UTF-8 locale Wine misreads Japanese file names, and a process that
+# has only LANG=ja_JP.UTF-8 gets code page 1252.
 if ! locale -a 2>/dev/null | grep -qi '^ja_JP\.utf-\?8$'; then
     $sudo sed -i 's/^# *ja_JP.UTF-8 UTF-8/ja_JP.UTF-8 UTF-8/' /etc/locale.gen
     grep -q '^ja_JP.UTF-8 UTF-8' /etc/locale.gen || echo 'ja_JP.UTF-8 UTF-8' | $sudo tee -a /etc/locale.gen >/dev/null
@@ -67,7 +69,12 @@ update_indexes
 if out=$($sudo apt-get install -y -q wine32:i386 2>&1); then
     rm -f "$wine32_note"
 else
-    reason=$(grep -m1 '^E: ' <<<"$out" | sed 's/^E: //; s/\.$//')
+    # A missing index is the likelier cause than the resolver's own words.
+    if [ -n "$failed_index" ]; then
+        reason="apt-get could not fetch the index $failed_index"
+    else
+        reason=$(grep -m1 '^E: ' <<<"$out" | sed 's/^E: //; s/\.$//')
+    fi
     echo "${reason:-apt-get install wine32:i386 failed}" >"$wine32_note"
-    echo "Skipped the 32-bit Wine: apt-get could not install wine32:i386 ($(cat "$wine32_note"))." >&2
+    echo "Skipped the 32-bit Wine: wine32:i386 could not be installed ($(cat "$wine32_note"))." >&2
 fi

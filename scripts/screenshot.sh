@@ -15,7 +15,10 @@ shown() {
     [ -n "$window" ]
 }
 ended() { ! kill -0 "$pid" 2>/dev/null; }
-if ! wait_until 30 shown; then
+# A program that cannot start in its prefix ends at once; no use waiting on it.
+started() { shown || ended; }
+wait_until 30 started || true
+if [ -z "$window" ]; then
     echo "tavrix.exe showed no main window" >&2
     kill "$pid" 2>/dev/null || true
     exit 1

@@ -44,3 +44,23 @@ why_no_32bit() {
         echo "the 32-bit Wine loader does not run on this machine: ${out##*: }"
     fi
 }
+
+# japanese_code_page_problem: empty when Wine gives a process under this environment's
+# LANG the ANSI code page 932, otherwise one line with the cause and the fix. Asked with
+# LANG alone: given LC_ALL, Wine reads a locale that glibc lacks from LC_ALL's text and
+# says 932, yet still garbles Japanese file names.
+japanese_code_page_problem() {
+    local acp
+    acp=$(
+        unset "${!LC_@}"
+        "$WINELOADER" reg query 'HKLM\System\CurrentControlSet\Control\Nls\CodePage' /v ACP \
+            </dev/null 2>/dev/null | tr -d '\r' | awk '$1 == "ACP" { print $NF }'
+    )
+    wineserver -k 2>/dev/null
+    [ "$acp" = 932 ] && return
+    if [ "$(LC_ALL=$LANG locale charmap 2>/dev/null)" != UTF-8 ]; then
+        echo "Stopped: Wine gives the Japanese runs ANSI code page ${acp:-unknown}, not 932: the locale $LANG is not generated (fix: add '$LANG UTF-8' to /etc/locale.gen, then run locale-gen)."
+    else
+        echo "Stopped: Wine gives processes under LANG=$LANG ANSI code page ${acp:-unknown}, not 932, though that locale is generated; the Japanese runs need 932."
+    fi
+}
