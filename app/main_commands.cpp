@@ -24,13 +24,13 @@ void ReportHeldBack(HWND owner, const std::string& title, std::size_t count, boo
 } // namespace
 
 void TAutoTavrix::opSubfolderUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.Text()));
+    sender.SetEnabled(FolderExists(StartFolder()));
 }
 
 void TAutoTavrix::opSubfolderExecute(TAction& sender) { sender.SetChecked(!sender.Checked()); }
 
 void TAutoTavrix::cmBitbacketUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.Text()) && ListBox1.Count() > 0);
+    sender.SetEnabled(FolderExists(StartFolder()) && ListBox1.Count() > 0);
     // cmBurn has no update of its own: it always follows this one.
     cmBurn->SetEnabled(sender.Enabled());
 }

@@ -8,7 +8,8 @@
 // One open listing through the system's wide find functions, so every name comes
 // back exactly as the file system has it: every entry of a folder, hidden and
 // system entries and "." and ".." included. Each entry is read into the same
-// record, so a folder of any size costs no allocation per entry.
+// record, so a folder of any size costs no allocation per entry. The mask, and every
+// path the wide queries below take, is named exactly (see platform/exact_path.h).
 class TFindFile {
 public:
     explicit TFindFile(const std::u16string& mask);
@@ -30,7 +31,7 @@ private:
 // True when the system reports attributes for the text, as given, and they hold
 // the directory bit. An empty text is false.
 bool FolderExists(const std::string& path);
-// The same for a name of any characters.
+// The same for a name of any characters, named exactly.
 bool FolderExists(const std::u16string& path);
 // Whether anything is there under that exact name.
 bool PathExists(const std::u16string& path);
