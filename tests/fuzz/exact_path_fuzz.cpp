@@ -1,8 +1,5 @@
-// The exact form of arbitrary paths against arbitrary current folders: the walk
-// names a folder's entries by appending them to the folder's exact form, and the
-// exact form never ends a name in "." or " " that the path did not.
-//
-// Input: UTF-16LE units, the path, a NUL unit, then the current folder.
+// The exact form of any path against any current folder. Input: UTF-16LE units, the
+// path, a NUL unit, the current folder.
 #include "platform/exact_path.h"
 
 #include "support/native_text.h"
@@ -10,25 +7,19 @@
 #include <cstdint>
 #include <cstdlib>
 
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-} // namespace
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    const std::vector<std::u16string> parts = Utf16Parts(data, size);
-    const std::u16string path = parts.empty() ? u"" : parts[0];
-    const std::u16string current = parts.size() > 1 ? parts[1] : u"";
+    std::vector<std::u16string> parts = Utf16Parts(data, size);
+    parts.resize(2);
+    const std::u16string &path = parts[0], &current = parts[1];
     const std::u16string exact = ExactPath(path, current);
-    const std::u16string_view prefix = u"\\\\?\\";
-    if (path.compare(0, prefix.size(), prefix) == 0) Check(exact == path);
-    if (PlainFormIsExact(path) && PlainFormIsExact(current)) Check(PlainFormIsExact(exact));
-    // A bare "C:" names the drive's current folder, "C:\name" its root.
-    const bool converted = exact != path && exact.compare(0, prefix.size(), prefix) == 0;
-    if (converted && exact.back() != u'\\' && path.back() != u':')
-        Check(ExactPath(path + u"\\n. ", current) == exact + u"\\n. ");
+    const bool converted = exact != path && exact.compare(0, 4, u"\\\\?\\") == 0;
+    // It never ends a name in "." or " " where neither text did.
+    if (PlainFormIsExact(path) && PlainFormIsExact(current) && !PlainFormIsExact(exact))
+        std::abort();
+    // A name appended to a folder is named inside that folder's exact form (but for
+    // a bare "C:", the drive's current folder, where "C:\n" is in its root).
+    if (converted && exact.back() != u'\\' && path.back() != u':' &&
+        ExactPath(path + u"\\n. ", current) != exact + u"\\n. ")
+        std::abort();
     return 0;
 }

@@ -4,19 +4,26 @@
 
 namespace {
 
-TEST(ShellRequest, IsTheFoundListItselfUnlessSomePathIsHeldBack) {
-    TFoundFiles found;
-    found.Add(u"C:\\a\\x.tmp");
-    found.Add(u"C:\\a\\y.tmp");
-    EXPECT_EQ(&TShellRequest(found).Paths(), &found.Joined()) << "nothing copied";
-
-    found.Add(u"C:\\a\\k.");
-    found.Add(u"C:\\sub.\\g.tmp");
-    found.Add(u"C:\\a\\z.tmp");
+TEST(ShellRequest, HoldsBackEveryPathWhosePlainFormNamesAnotherFile) {
+    const struct {
+        std::u16string_view path;
+        bool goes;
+    } cases[] = {
+        {u"C:\\x\\a.tmp", true},    {u"C:\\x\\.tmp", true},      {u"C:\\x\\a. b", true},
+        {u"C:\\x\\.\\..\\y", true}, {u"\\\\.\\C:\\x\\", true},   {u"C:\\x\\k.", false},
+        {u"C:\\x\\a.b ", false},    {u"C:\\sub.\\g.tmp", false}, {u"C:/sub /g.tmp", false},
+        {u"C:\\x\\...", false},     {u"\\\\srv\\sh.\\a", false}, {u"rel.\\a", false},
+    };
+    TFoundFiles found, named;
+    for (const auto& c : cases) {
+        found.Add(c.path);
+        if (c.goes) named.Add(c.path);
+    }
     const TShellRequest request(found);
-    EXPECT_EQ(request.HeldBack(), 2u);
-    EXPECT_EQ(request.Paths(),
-              std::u16string_view(u"C:\\a\\x.tmp\0C:\\a\\y.tmp\0C:\\a\\z.tmp\0", 33));
+    EXPECT_EQ(request.HeldBack(), found.Count() - named.Count());
+    EXPECT_EQ(request.Paths(), named.Joined());
+    EXPECT_EQ(&TShellRequest(named).Paths(), &named.Joined())
+        << "nothing held back, nothing copied";
 }
 
 } // namespace
