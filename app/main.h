@@ -61,7 +61,8 @@ public:
     void cmBitbacketUpdate(TAction& sender);
     void cmBurnExecute(TAction& sender);
 
-    // Hands every found path to the shell in one delete request.
+    // Hands every found path to the shell in one delete request, but for those it
+    // cannot name exactly, which stay and are reported in one message.
     void DeleteFoundFiles(bool Permanent);
 
     // What the search dialog reads of this window.

@@ -4,16 +4,33 @@
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "search/findunit.h"
+#include "search/shell_request.h"
+#include "toolkit/shift_jis.h"
 #include "toolkit/application.h"
 
+namespace {
+
+// The one message of a delete: the shell's request could not name these files,
+// so they were left where they are.
+void ReportHeldBack(HWND owner, const std::u16string& title, std::size_t count, bool permanent) {
+    const std::string text = "ファイル名またはフォルダー名の末尾がピリオドか空白のため、" +
+                             std::to_string(count) +
+                             (permanent ? " 個のファイルを削除できませんでした。"
+                                        : " 個のファイルをゴミ箱へ入れられませんでした。");
+    MessageBoxW(owner, AsWide(SjisToUtf16(text).c_str()), AsWide(title.c_str()),
+                MB_OK | MB_ICONWARNING);
+}
+
+} // namespace
+
 void TAutoTavrix::opSubfolderUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.WideText()));
+    sender.SetEnabled(FolderExists(StartFolder()));
 }
 
 void TAutoTavrix::opSubfolderExecute(TAction& sender) { sender.SetChecked(!sender.Checked()); }
 
 void TAutoTavrix::cmBitbacketUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(Edit1.WideText()) && ListBox1.Count() > 0);
+    sender.SetEnabled(FolderExists(StartFolder()) && ListBox1.Count() > 0);
     // cmBurn has no update of its own: it always follows this one.
     cmBurn->SetEnabled(sender.Enabled());
 }
@@ -43,6 +60,8 @@ void TAutoTavrix::RunDeleteCommand(bool permanent) {
 
 void TAutoTavrix::DeleteFoundFiles(bool Permanent) {
     if (FoundFiles->Empty()) return;
-    // The found list is the request's path list as it stands: nothing is copied.
-    ShellDeleteFiles(Handle(), FoundFiles->Joined(), Permanent);
+    const TShellRequest request(*FoundFiles);
+    ShellDeleteFiles(Handle(), request.Paths(), Permanent);
+    if (request.HeldBack() > 0)
+        ReportHeldBack(Handle(), Application().Title(), request.HeldBack(), Permanent);
 }

@@ -8,6 +8,7 @@
 #include "search/findunit.h"
 #include "search/found_files.h"
 #include "search/match.h"
+#include "search/shell_request.h"
 #include "search/walk.h"
 #include "toolkit/failure_text.h"
 #include "toolkit/shift_jis.h"
@@ -128,7 +129,9 @@ Job JobFor(const UnattendedRequest& request) {
 }
 
 int Delete(const TFoundFiles& found, bool permanent) {
-    if (!found.Empty()) ShellDeleteQuietly(found.Joined(), permanent);
+    // What the request holds back stays, and counts as left below.
+    const TShellRequest request(found);
+    ShellDeleteQuietly(request.Paths(), permanent);
     std::size_t gone = 0;
     std::u16string left;
     for (std::u16string_view path : found) {

@@ -1,5 +1,6 @@
 #include "platform/file_system.h"
 
+#include "platform/exact_path.h"
 #include "toolkit/scoped.h"
 #include "toolkit/shift_jis.h"
 
@@ -22,10 +23,23 @@ bool WriteAll(HANDLE file, const std::string& bytes) {
     return true;
 }
 
+std::u16string CurrentFolder() {
+    const DWORD size = GetCurrentDirectoryW(0, nullptr);
+    std::u16string folder(size, u'\0');
+    const DWORD length =
+        size ? GetCurrentDirectoryW(size, reinterpret_cast<wchar_t*>(&folder[0])) : 0;
+    folder.resize(length < size ? length : 0);
+    return folder;
+}
+
+// Every wide call names its path exactly: the plain form would name the sibling
+// of a name that ends in "." or " ".
+std::u16string Exact(const std::u16string& path) { return ExactPath(path, CurrentFolder()); }
+
 } // namespace
 
 TFindFile::TFindFile(const std::u16string& mask)
-    : handle_(FindFirstFileW(AsWide(mask.c_str()), &data_)) {}
+    : handle_(FindFirstFileW(AsWide(Exact(mask).c_str()), &data_)) {}
 
 bool TFindFile::Next() {
     if (!Opened()) return false;
@@ -38,12 +52,12 @@ const char16_t* TFindFile::Name() const { return AsUtf16(data_.cFileName); }
 
 bool FolderExists(const std::u16string& path) {
     if (path.empty()) return false;
-    const DWORD attributes = GetFileAttributesW(AsWide(path.c_str()));
+    const DWORD attributes = GetFileAttributesW(AsWide(Exact(path).c_str()));
     return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0;
 }
 
 bool PathExists(const std::u16string& path) {
-    return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool FileExists(const std::u16string& path) {

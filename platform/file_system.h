@@ -9,7 +9,8 @@
 // One open listing through the system's wide find functions, so every name comes
 // back exactly as the file system has it: every entry of a folder, hidden and
 // system entries and "." and ".." included. Each entry is read into the same
-// record, so a folder of any size costs no allocation per entry.
+// record, so a folder of any size costs no allocation per entry. The mask, and every
+// path the wide queries below take, is named exactly (see platform/exact_path.h).
 class TFindFile {
 public:
     explicit TFindFile(const std::u16string& mask);
@@ -29,7 +30,7 @@ private:
 };
 
 // True when the system reports attributes for the path, as given, and they hold
-// the directory bit. An empty path is false.
+// the directory bit. An empty path is false. Named exactly.
 bool FolderExists(const std::u16string& path);
 // Whether anything is there under that exact name.
 bool PathExists(const std::u16string& path);

@@ -47,6 +47,9 @@ void CreateParents(const std::string& path) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
+// A full path in the form that skips the clean-up of trailing dots and spaces.
+std::u16string Exact(const std::u16string& path) { return u"\\\\?\\" + path; }
+
 } // namespace
 
 std::wstring Wide(const std::string& path) {
@@ -126,12 +129,12 @@ std::u16string ScratchTree::WidePath(const std::u16string& relative) const {
 }
 
 void ScratchTree::WideFolder(const std::u16string& relative) const {
-    if (!CreateDirectoryW(AsWide(WidePath(relative).c_str()), nullptr))
+    if (!CreateDirectoryW(AsWide(Exact(WidePath(relative)).c_str()), nullptr))
         throw std::runtime_error("cannot create a folder in " + path_);
 }
 
 void ScratchTree::WideFile(const std::u16string& relative) const {
-    HANDLE file = CreateFileW(AsWide(WidePath(relative).c_str()), GENERIC_WRITE, 0, nullptr,
+    HANDLE file = CreateFileW(AsWide(Exact(WidePath(relative)).c_str()), GENERIC_WRITE, 0, nullptr,
                               CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) throw std::runtime_error("cannot create a file in " + path_);
     CloseHandle(file);
@@ -142,7 +145,7 @@ std::string NameOf(const std::string& path) { return path.substr(LastSeparator(p
 std::string ParentOf(const std::string& path) { return path.substr(0, LastSeparator(path)); }
 
 bool WideExists(const std::u16string& path) {
-    return GetFileAttributesW(AsWide(path.c_str())) != INVALID_FILE_ATTRIBUTES;
+    return GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES;
 }
 
 bool ScratchTree::Link(const std::string& relative, const std::string& target) const {

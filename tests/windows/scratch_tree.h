@@ -31,8 +31,8 @@ public:
     void Folder(const std::string& relative) const;
     // Creates an empty file (and its folders), then gives it the attributes.
     void File(const std::string& relative, DWORD attributes = FILE_ATTRIBUTE_NORMAL) const;
-    // The same for names of any characters, through the wide calls; the folders
-    // must be there already or be named in `folders` first.
+    // The same for names of any characters, through the wide calls and named
+    // exactly, a "." or " " at the end kept; the folders must be there already.
     std::u16string WidePath(const std::u16string& relative) const;
     void WideFolder(const std::u16string& relative) const;
     void WideFile(const std::u16string& relative) const;
@@ -65,7 +65,7 @@ std::string ParentOf(const std::string& path);
 
 // Removes a file or a folder with everything in it.
 void RemoveTree(const std::string& path);
-// Whether anything exists at the path, named exactly.
+// Whether anything exists at the full path, named exactly ("k." is not "k").
 bool WideExists(const std::u16string& path);
 
 // The trash folder of the Unix user that runs Wine, as a Windows path.

@@ -358,4 +358,67 @@ TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
     ExpectSettingsUnchanged();
 }
 
+// Beside each name the plain form would rewrite, the name it would turn into: the
+// first three are selected but cannot go to the shell, the next two go.
+const char16_t* const kSiblingTree[] = {u"k.",         u"a.b ", u"sub.\\g.tmp", u"p.tmp",
+                                        u"sub\\h.tmp", u"k",    u"a.b\\in.txt"};
+
+std::vector<std::u16string> Sorted(std::vector<std::u16string> paths) {
+    std::sort(paths.begin(), paths.end());
+    return paths;
+}
+
+std::vector<std::u16string> Under(const ScratchTree& at, std::size_t from, std::size_t to) {
+    std::vector<std::u16string> paths;
+    for (std::size_t i = from; i < to; ++i)
+        paths.push_back(at.WidePath(kSiblingTree[i]));
+    return Sorted(paths);
+}
+
+TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSiblings) {
+    ScratchTree siblings, again;
+    for (const ScratchTree* at : {&siblings, &again}) {
+        for (const char16_t* folder : {u"sub.", u"sub", u"a.b"})
+            at->WideFolder(folder);
+        for (const char16_t* name : kSiblingTree)
+            at->WideFile(name);
+    }
+    // Every file is there but the two that could go.
+    const auto expectStayed = [](const ScratchTree& at) {
+        for (std::size_t i = 0; i < std::size(kSiblingTree); ++i)
+            EXPECT_EQ(WideExists(at.WidePath(kSiblingTree[i])), i < 3 || i > 4)
+                << Utf16ToSjis(kSiblingTree[i]);
+    };
+    std::vector<std::u16string> args = {u"/list", u"/folder", SjisToUtf16(siblings.Path()),
+                                        u"/subfolders"};
+    for (const char16_t* pattern : {u".?", u".b ", u".tmp"})
+        args.insert(args.end(), {u"/pattern", pattern});
+    EXPECT_EQ(Sorted(Lines(RunProgram(args, scratch).out)), Under(siblings, 0, 5));
+    const ProgramRun inside = RunProgram(
+        {u"/trash", u"/folder", siblings.WidePath(u"sub."), u"/nosubfolders", u"/pattern", u".tmp"},
+        scratch);
+    EXPECT_EQ(inside.exitCode, 3u);
+    EXPECT_EQ(Lines(inside.err), Under(siblings, 2, 3));
+    args[0] = u"/delete";
+    const ProgramRun burn = RunProgram(args, scratch);
+    EXPECT_EQ(burn.exitCode, 3u);
+    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 3 件")) << Utf16ToSjis(burn.out);
+    EXPECT_EQ(Sorted(Lines(burn.err)), Under(siblings, 0, 3));
+    expectStayed(siblings);
+
+    // The window's ゴミ箱へ over the same tree afresh: one message, owned by the window.
+    Start();
+    main->Edit1.SetText(again.Path());
+    for (const char* pattern : {".?", ".b ", ".tmp"})
+        main->ListBox1.Add(pattern);
+    main->opSubfolder->SetChecked(true);
+    Pump();
+    const auto boxes = BoxesDuring([this] { Click(main->Button4.Handle()); });
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("3 個のファイルをゴミ箱へ"), std::string::npos) << boxes[0].text;
+    EXPECT_EQ(boxes[0].owner, main->Handle());
+    expectStayed(again);
+    Discard();
+}
+
 } // namespace

@@ -1,0 +1,25 @@
+// The exact form of any path against any current folder. Input: UTF-16LE units, the
+// path, a NUL unit, the current folder.
+#include "platform/exact_path.h"
+
+#include "support/native_text.h"
+
+#include <cstdint>
+#include <cstdlib>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    std::vector<std::u16string> parts = Utf16Parts(data, size);
+    parts.resize(2);
+    const std::u16string &path = parts[0], &current = parts[1];
+    const std::u16string exact = ExactPath(path, current);
+    const bool converted = exact != path && exact.compare(0, 4, u"\\\\?\\") == 0;
+    // It never ends a name in "." or " " where neither text did.
+    if (PlainFormIsExact(path) && PlainFormIsExact(current) && !PlainFormIsExact(exact))
+        std::abort();
+    // A name appended to a folder is named inside that folder's exact form (but for
+    // a bare "C:", the drive's current folder, where "C:\n" is in its root).
+    if (converted && exact.back() != u'\\' && path.back() != u':' &&
+        ExactPath(path + u"\\n. ", current) != exact + u"\\n. ")
+        std::abort();
+    return 0;
+}
