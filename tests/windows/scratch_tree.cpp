@@ -72,17 +72,19 @@ std::string UnixPath(const std::string& windowsPath) {
 }
 
 bool RunUnix(const std::string& commandLine, const std::function<bool()>& done) {
-    // Wine starts a Unix program without a process handle to wait on: wait
-    // for its effect instead.
-    std::wstring line = Wide(commandLine);
+    // Through start.exe: starting a Unix program, Wine resumes and closes a handle of
+    // the starting process that is not the program's (seen: the stop event of the
+    // search dialog's animation, whose thread then never stops). Wine gives no handle
+    // to wait on either: wait for the program's effect instead.
+    std::wstring line = L"start.exe " + Wide(commandLine);
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    if (!CreateProcessW(nullptr, &line[0], nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr,
+                        nullptr, &startup, &process))
         return false;
-    if (process.hThread) CloseHandle(process.hThread);
-    if (process.hProcess) CloseHandle(process.hProcess);
+    CloseHandle(process.hThread);
+    CloseHandle(process.hProcess);
     for (int waited = 0; waited < 5000; waited += 10) {
         if (done()) return true;
         Sleep(10);
