@@ -47,10 +47,10 @@ public:
         : patterns_(patterns), subfolders_(subfolders), found_(found) {}
     bool EnterFolder(const std::u16string&) override { return false; }
     bool SubfoldersOn() override { return subfolders_; }
-    bool Matches(const char16_t* name) override {
-        return MatchesPatterns(name, patterns_, ShiftJis());
+    bool Matches(const DirEntry& entry) override {
+        return MatchesPatterns(entry.name, patterns_, ShiftJis());
     }
-    void FileFound(const std::u16string& path) override { found_.Add(path); }
+    void FileFound(const std::u16string& path, const DirEntry&) override { found_.Add(path); }
 
 private:
     const PatternList& patterns_;
