@@ -15,6 +15,19 @@ std::u16string OptionName(const std::u16string& arg) {
     return AsciiLower(arg.substr(1));
 }
 
+// A whole number of days in plain digits, at most kMaxOlderThanDays; none for anything
+// else, a sign included.
+std::optional<unsigned> DaysOf(const std::u16string& text) {
+    if (text.empty()) return std::nullopt;
+    unsigned days = 0;
+    for (char16_t c : text) {
+        if (c < u'0' || c > u'9') return std::nullopt;
+        days = days * 10 + static_cast<unsigned>(c - u'0');
+        if (days > kMaxOlderThanDays) return std::nullopt;
+    }
+    return days;
+}
+
 } // namespace
 
 bool IsAbsolutePath(const std::u16string& path) {
@@ -40,7 +53,7 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
         parsed.subject = std::move(subject);
         return parsed;
     };
-    bool haveAction = false;
+    bool haveAction = false, haveAge = false;
     for (std::size_t i = 0; i < args.size(); ++i) {
         const std::u16string& arg = args[i];
         const std::u16string name = OptionName(arg);
@@ -57,6 +70,15 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
             if (parsed.request.subfolders && *parsed.request.subfolders != on)
                 return fail(CommandProblem::BothSubfolderOptions, arg);
             parsed.request.subfolders = on;
+        } else if (name == u"summary") {
+            parsed.request.summary = true;
+        } else if (name == u"olderthan") {
+            if (haveAge) return fail(CommandProblem::TwoAges, arg);
+            haveAge = true;
+            if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
+            const std::optional<unsigned> days = DaysOf(args[++i]);
+            if (!days) return fail(CommandProblem::BadDays, args[i]);
+            parsed.request.olderThanDays = *days;
         } else if (name == u"folder" || name == u"pattern") {
             if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
             const std::u16string& value = args[++i];

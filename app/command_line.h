@@ -1,6 +1,7 @@
 // The command line of an unattended run:
 //   tavrix.exe /list | /trash | /delete [/folder PATH] [/pattern EXT]... [/subfolders |
-//   /nosubfolders] tavrix.exe /?
+//   /nosubfolders] [/olderthan DAYS] [/summary]
+//   tavrix.exe /?
 // Options take "/" or "-" and any letter case.
 #pragma once
 #include <optional>
@@ -17,7 +18,12 @@ struct UnattendedRequest {
     std::optional<std::u16string> folder;
     std::optional<std::vector<std::string>> patterns; // in the form the editor adds them
     std::optional<bool> subfolders;
+    // Only files last written more than this many days before the run; 0 takes all.
+    unsigned olderThanDays = 0;
+    bool summary = false; // a count and size line after /list
 };
+
+constexpr unsigned kMaxOlderThanDays = 36500;
 
 // What is wrong with a command line; `Help` asks for the usage itself.
 enum class CommandProblem {
@@ -31,7 +37,8 @@ enum class CommandProblem {
     PatternNotText, // subject: the pattern, which holds a character without a byte form
     BothSubfolderOptions,
     RelativeFolder, // subject: the folder, which does not start at a drive or a share
-
+    BadDays,        // subject: the days given, not a whole number up to kMaxOlderThanDays
+    TwoAges,        // subject: the second /olderthan
 };
 
 struct ParsedCommand {

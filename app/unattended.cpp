@@ -2,9 +2,11 @@
 
 #include "app/command_line.h"
 #include "app/settings_store.h"
+#include "app/size_text.h"
 #include "platform/console.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
+#include "search/file_age.h"
 #include "search/findunit.h"
 #include "search/found_files.h"
 #include "search/match.h"
@@ -14,6 +16,9 @@
 #include "toolkit/shift_jis.h"
 
 #include <windows.h>
+
+#include <cstdint>
+#include <numeric>
 
 namespace {
 
@@ -40,30 +45,56 @@ private:
     std::vector<std::u16string> wideItems_;
 };
 
-// The window's walk without the window: nothing to show and no cancel.
+// What a run selected, and each file's size as the listing gave it, in the same order.
+struct Selection {
+    TFoundFiles found;
+    std::vector<std::uint64_t> sizes;
+};
+
+// The window's walk without the window: nothing to show and no cancel, and the age
+// a scheduled run may ask for, from the listing's own times.
 class CollectingWalk : public WalkHost {
 public:
-    CollectingWalk(const PatternList& patterns, bool subfolders, TFoundFiles& found)
-        : patterns_(patterns), subfolders_(subfolders), found_(found) {}
+    CollectingWalk(const PatternList& patterns, bool subfolders, unsigned olderThanDays,
+                   std::uint64_t runStart, Selection& selection)
+        : patterns_(patterns), subfolders_(subfolders), olderThanDays_(olderThanDays),
+          runStart_(runStart), selection_(selection) {}
     bool EnterFolder(const std::u16string&) override { return false; }
     bool SubfoldersOn() override { return subfolders_; }
-    bool Matches(const char16_t* name) override {
-        return MatchesPatterns(name, patterns_, ShiftJis());
+    bool Matches(const DirEntry& entry) override {
+        return MatchesPatterns(entry.name, patterns_, ShiftJis()) &&
+               OlderThanDays(entry.lastWrite, runStart_, olderThanDays_);
     }
-    void FileFound(const std::u16string& path) override { found_.Add(path); }
+    void FileFound(const std::u16string& path, const DirEntry& entry) override {
+        selection_.found.Add(path);
+        selection_.sizes.push_back(entry.size);
+    }
 
 private:
     const PatternList& patterns_;
     bool subfolders_;
-    TFoundFiles& found_;
+    unsigned olderThanDays_;
+    std::uint64_t runStart_;
+    Selection& selection_;
 };
+
+std::uint64_t Now() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
+}
+
+// "2 件 (1.5 MB)"
+std::string CountAndSize(std::size_t count, std::uint64_t bytes) {
+    return std::to_string(count) + " 件 (" + SizeText(bytes) + ")";
+}
 
 void Say(StdStream stream, const std::u16string& line) { WriteStd(stream, line + u"\r\n"); }
 void Say(StdStream stream, const std::string& sjisLine) { Say(stream, SjisToUtf16(sjisLine)); }
 
 const char kUsage[] =
     "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
-    "                   [/subfolders | /nosubfolders]\r\n"
+    "                   [/subfolders | /nosubfolders] [/olderthan 日数] [/summary]\r\n"
     "  /list          削除の対象になるファイルを一行ずつ書き出す (何も削除しない)\r\n"
     "  /trash         対象のファイルをゴミ箱へ入れる\r\n"
     "  /delete        対象のファイルをゴミ箱へ入れずに削除する\r\n"
@@ -71,6 +102,10 @@ const char kUsage[] =
     "  /pattern       拡張子 (繰り返し可。指定すると保存された一覧の代わりに使う)\r\n"
     "  /subfolders    サブフォルダーも検索する\r\n"
     "  /nosubfolders  サブフォルダーは検索しない\r\n"
+    "  /olderthan     最終更新から実行開始までが 日数×24 時間を超えるファイルだけを対象にする\r\n"
+    "                 (0 から 36500。0 はすべてのファイル。1 以上では、更新日時が不明か\r\n"
+    "                 未来のファイルは対象外)\r\n"
+    "  /summary       /list の最後に、対象の件数と合計サイズを標準エラーへ書き出す\r\n"
     "設定は保存されたものを読むだけで、書き換えません。\r\n"
     "終了コード: 0 完了 / 1 使い方の誤り / 2 フォルダーがない・拡張子がない / 3 "
     "残ったファイルがある";
@@ -97,6 +132,11 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
     case CommandProblem::RelativeFolder:
         return SjisToUtf16("/folder \"") + subject +
                SjisToUtf16("\": 絶対パス (C:\\... または \\\\サーバー\\...) で指定してください");
+    case CommandProblem::BadDays:
+        return SjisToUtf16("/olderthan \"") + subject +
+               SjisToUtf16("\": 日数は 0 から 36500 までの整数で指定してください");
+    case CommandProblem::TwoAges:
+        return SjisToUtf16("/olderthan は一度だけ指定できます");
     case CommandProblem::None:
     case CommandProblem::Help:
         break;
@@ -128,11 +168,13 @@ Job JobFor(const UnattendedRequest& request) {
     return job;
 }
 
-int Delete(const TFoundFiles& found, bool permanent) {
+int Delete(const Selection& selection, bool permanent) {
+    const TFoundFiles& found = selection.found;
     // What the request holds back stays, and counts as left below.
     const TShellRequest request(found);
     ShellDeleteQuietly(request.Paths(), permanent);
-    std::size_t gone = 0;
+    std::size_t gone = 0, at = 0;
+    std::uint64_t freed = 0;
     std::u16string left;
     for (std::u16string_view path : found) {
         if (PathExists(std::u16string(path))) {
@@ -140,11 +182,13 @@ int Delete(const TFoundFiles& found, bool permanent) {
             left += u"\r\n";
         } else {
             ++gone;
+            freed += selection.sizes[at];
         }
+        ++at;
     }
     const std::size_t remaining = found.Count() - gone;
     Say(StdStream::Output, std::string(permanent ? "削除しました: " : "ゴミ箱へ入れました: ") +
-                               std::to_string(gone) + " 件、残り: " + std::to_string(remaining) +
+                               CountAndSize(gone, freed) + "、残り: " + std::to_string(remaining) +
                                " 件");
     WriteStd(StdStream::Error, left);
     return remaining ? kExitFilesRemain : kExitDone;
@@ -153,6 +197,7 @@ int Delete(const TFoundFiles& found, bool permanent) {
 } // namespace
 
 int RunUnattended(const std::vector<std::u16string>& args) {
+    const std::uint64_t runStart = Now();
     const ParsedCommand parsed = ParseCommandLine(args, ShiftJis());
     if (parsed.problem == CommandProblem::Help) {
         Say(StdStream::Output, kUsage);
@@ -194,25 +239,32 @@ int RunUnattended(const std::vector<std::u16string>& args) {
     }
 
     const CommandPatterns patterns(job.patterns);
-    TFoundFiles found;
-    CollectingWalk walk(patterns, job.subfolders, found);
+    Selection selection;
+    CollectingWalk walk(patterns, job.subfolders, parsed.request.olderThanDays, runStart,
+                        selection);
     FindFileSource listing;
     SearchTree(job.folder, listing, walk);
 
     switch (parsed.request.action) {
     case UnattendedAction::List: {
         std::u16string lines;
-        for (std::u16string_view path : found) {
+        for (std::u16string_view path : selection.found) {
             lines.append(path);
             lines += u"\r\n";
         }
         WriteStd(StdStream::Output, lines);
+        if (parsed.request.summary)
+            Say(StdStream::Error,
+                "対象のファイル: " +
+                    CountAndSize(selection.found.Count(),
+                                 std::accumulate(selection.sizes.begin(), selection.sizes.end(),
+                                                 std::uint64_t{0})));
         return kExitDone;
     }
     case UnattendedAction::Trash:
-        return Delete(found, false);
+        return Delete(selection, false);
     case UnattendedAction::Delete:
-        return Delete(found, true);
+        return Delete(selection, true);
     }
     return kExitDone;
 }

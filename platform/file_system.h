@@ -4,6 +4,7 @@
 #include "toolkit/scoped.h"
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 
 // One open listing through the system's wide find functions, so every name comes
@@ -22,6 +23,15 @@ public:
     // The current entry's bare name, valid until the next call of Next.
     const char16_t* Name() const;
     DWORD Attributes() const { return data_.dwFileAttributes; }
+    // The entry's last write as a FILETIME count (0 when the system has none), and its
+    // size, as the listing reports them.
+    std::uint64_t LastWriteTime() const {
+        return std::uint64_t{data_.ftLastWriteTime.dwHighDateTime} << 32 |
+               data_.ftLastWriteTime.dwLowDateTime;
+    }
+    std::uint64_t Size() const {
+        return std::uint64_t{data_.nFileSizeHigh} << 32 | data_.nFileSizeLow;
+    }
 
 private:
     WIN32_FIND_DATAW data_{}; // before handle_: the first entry is read into it

@@ -16,6 +16,8 @@ public:
         if (!find_.Next()) return false;
         entry.name = find_.Name();
         entry.attributes = find_.Attributes();
+        entry.lastWrite = find_.LastWriteTime();
+        entry.size = find_.Size();
         return true;
     }
 

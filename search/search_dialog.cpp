@@ -83,12 +83,12 @@ public:
     }
 
     bool SubfoldersOn() override { return source_.SubfoldersOn(); }
-    bool Matches(const char16_t* name) override {
+    bool Matches(const DirEntry& entry) override {
         const auto timed = profile_.Time(TWalkProfile::Match);
-        return source_.Matches(name);
+        return source_.Matches(entry.name);
     }
 
-    void FileFound(const std::u16string& path) override {
+    void FileFound(const std::u16string& path, const DirEntry&) override {
         TFoundFiles& found = source_.Found();
         {
             const auto timed = profile_.Time(TWalkProfile::Add);

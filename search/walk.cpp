@@ -44,9 +44,9 @@ void SearchFolder(Walk& walk, const std::u16string& folder) {
                 SearchFolder(walk, path);
                 path.resize(prefixLength);
             }
-        } else if (walk.host.Matches(entry.name)) {
+        } else if (walk.host.Matches(entry)) {
             path += entry.name;
-            walk.host.FileFound(path);
+            walk.host.FileFound(path, entry);
             path.resize(prefixLength);
         }
     }

@@ -2,12 +2,15 @@
 // the subfolder option and matching come in through interfaces. Paths are UTF-16,
 // as the system names files, so every name is kept exactly.
 #pragma once
+#include <cstdint>
 #include <memory>
 #include <string>
 
 struct DirEntry {
     const char16_t* name; // bare name, valid until the next call of Next
     unsigned long attributes;
+    std::uint64_t lastWrite; // FILETIME count (100 ns since 1601, UTC); 0 when unknown
+    std::uint64_t size;      // bytes
 };
 
 class DirListing {
@@ -32,10 +35,10 @@ public:
     virtual bool EnterFolder(const std::u16string& path) = 0;
     // The subfolder option, read at each folder entry met.
     virtual bool SubfoldersOn() = 0;
-    // Whether a file's bare name matches the patterns.
-    virtual bool Matches(const char16_t* name) = 0;
-    // Appends the full path to the found files and shows the count.
-    virtual void FileFound(const std::u16string& path) = 0;
+    // Whether the file is selected, from what the listing reports of it.
+    virtual bool Matches(const DirEntry& entry) = 0;
+    // Appends the full path of a selected file to the found files and shows the count.
+    virtual void FileFound(const std::u16string& path, const DirEntry& entry) = 0;
 };
 
 // Walks start depth first, in listing order; false when a cancel was seen.

@@ -1,6 +1,6 @@
 // The unattended command line over arbitrary arguments: it never fails to decide,
 // names a problem by one of the arguments, and what it accepts is a runnable request
-// whose patterns are in the editor's form.
+// whose patterns are in the editor's form and whose days are in range.
 //
 // Input: UTF-16LE units; a NUL unit separates the arguments.
 #include "app/command_line.h"
@@ -29,6 +29,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (parsed.problem) {
     case CommandProblem::None: {
         const UnattendedRequest& request = parsed.request;
+        Check(request.olderThanDays <= kMaxOlderThanDays);
         if (request.patterns) {
             Check(!request.patterns->empty());
             for (const std::string& pattern : *request.patterns) {

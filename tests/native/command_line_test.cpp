@@ -26,15 +26,20 @@ TEST(ParseCommandLine, ActionsAndOverrides) {
     EXPECT_FALSE(parsed.request.folder);
     EXPECT_FALSE(parsed.request.patterns);
     EXPECT_FALSE(parsed.request.subfolders);
+    EXPECT_EQ(parsed.request.olderThanDays, 0u);
+    EXPECT_FALSE(parsed.request.summary);
 
-    parsed = ParseCommandLine(ArgsOf({"-TRASH", "/Folder", "C:\\データ\\café", "/pattern", "TMP",
-                                      "/PATTERN", ".b?k", "/nosubfolders"}),
-                              kCp932);
+    parsed = ParseCommandLine(
+        ArgsOf({"-TRASH", "/Folder", "C:\\データ\\café", "/pattern", "TMP", "/PATTERN", ".b?k",
+                "/nosubfolders", "-OlderThan", "036500", "/SUMMARY"}),
+        kCp932);
     ASSERT_EQ(parsed.problem, CommandProblem::None);
     EXPECT_EQ(parsed.request.action, UnattendedAction::Trash);
     EXPECT_EQ(parsed.request.folder, Utf8ToUtf16("C:\\データ\\café"));
     EXPECT_EQ(parsed.request.patterns, (std::vector<std::string>{".tmp", ".b?k"}));
     EXPECT_EQ(parsed.request.subfolders, false);
+    EXPECT_EQ(parsed.request.olderThanDays, 36500u);
+    EXPECT_TRUE(parsed.request.summary);
 
     parsed = ParseCommandLine(ArgsOf({"/subfolders", "/delete", "/subfolders"}), kCp932);
     ASSERT_EQ(parsed.problem, CommandProblem::None);
@@ -70,6 +75,14 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
         {ArgsOf({"/list", "/folder", "\\work"}), CommandProblem::RelativeFolder, "\\work"},
         {ArgsOf({"/list", "/folder", "\\\\\\x"}), CommandProblem::RelativeFolder, "\\\\\\x"},
         {ArgsOf({"/list", "/folder", ""}), CommandProblem::RelativeFolder, ""},
+        {ArgsOf({"/list", "/olderthan"}), CommandProblem::MissingValue, "/olderthan"},
+        {ArgsOf({"/list", "/olderthan", "-1"}), CommandProblem::BadDays, "-1"},
+        {ArgsOf({"/list", "/olderthan", "7.5"}), CommandProblem::BadDays, "7.5"},
+        {ArgsOf({"/list", "/olderthan", ""}), CommandProblem::BadDays, ""},
+        {ArgsOf({"/list", "/olderthan", "36501"}), CommandProblem::BadDays, "36501"},
+        {ArgsOf({"/list", "/olderthan", "4294967303"}), CommandProblem::BadDays, "4294967303"},
+        {ArgsOf({"/list", "/olderthan", "1", "-olderthan", "1"}), CommandProblem::TwoAges,
+         "-olderthan"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.subject);

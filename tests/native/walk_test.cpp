@@ -68,12 +68,12 @@ public:
         subfolderAnswers.erase(subfolderAnswers.begin());
         return answer;
     }
-    bool Matches(const char16_t* name) override {
-        const std::string text = Utf16ToUtf8(name);
+    bool Matches(const DirEntry& entry) override {
+        const std::string text = Utf16ToUtf8(entry.name);
         asked.push_back(text);
         return text.size() >= 4 && text.compare(text.size() - 4, 4, ".tmp") == 0;
     }
-    void FileFound(const std::u16string& wide) override {
+    void FileFound(const std::u16string& wide, const DirEntry&) override {
         const std::string path = Utf16ToUtf8(wide);
         events.push_back("found " + path);
         if (path == cancelAfterFinding) cancelPressed = true;

@@ -5,6 +5,8 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
+#include "app/size_text.h"
+#include "search/file_age.h"
 #include "toolkit/shift_jis.h"
 #include "toolkit/scoped.h"
 
@@ -223,7 +225,7 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
             TrashedCount("/" + TrashInfoName(name.substr(name.rfind(u'\\') + 1))));
     const ProgramRun trash = RunProgram({u"/trash"}, scratch);
     EXPECT_EQ(trash.exitCode, 0u);
-    EXPECT_TRUE(Contains(trash.out, "ゴミ箱へ入れました: 9 件、残り: 0 件"))
+    EXPECT_TRUE(Contains(trash.out, "ゴミ箱へ入れました: 9 件 (0 バイト)、残り: 0 件"))
         << Utf16ToSjis(trash.out);
     EXPECT_TRUE(trash.err.empty());
     for (std::size_t i = 0; i < std::size(kSelected); ++i) {
@@ -241,7 +243,8 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
     const std::size_t trashed = TrashedPaths().size();
     const ProgramRun burn = RunProgram({u"/delete"}, scratch);
     EXPECT_EQ(burn.exitCode, 0u);
-    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 0 件")) << Utf16ToSjis(burn.out);
+    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件 (0 バイト)、残り: 0 件"))
+        << Utf16ToSjis(burn.out);
     EXPECT_FALSE(WideExists(tree.WidePath(u"again.tmp")));
     EXPECT_FALSE(WideExists(tree.WidePath(u"sub\\again.BAK")));
     EXPECT_EQ(TrashedPaths().size(), trashed) << "nothing more in the recycle bin";
@@ -271,6 +274,8 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         {{u"/delete", u"/trash"}, 1, "動作は一つだけ"},
         {{u"/delete", u"/subfolders", u"/nosubfolders"}, 1, "一緒に指定できません"},
         {{u"/delete", u"/folder", u"work"}, 1, "絶対パス"},
+        {{u"/delete", u"/olderthan", u"-1"}, 1, "/olderthan \"-1\": 日数は 0 から 36500"},
+        {{u"/delete", u"/olderthan", u"1", u"/olderthan", u"1"}, 1, "/olderthan は一度だけ"},
         {{u"/delete", u"/folder", folder + u"\\gone"}, 2, "フォルダーがありません"},
         {{u"/delete", u"/folder", tree.WidePath(u"plain-file")}, 2, "フォルダーではありません"},
     };
@@ -331,6 +336,7 @@ TEST_F(Unattended, SavedFolderIsTheExactOne) {
 // never destroyed instead, never asked about.
 TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
     SaveSettings(tree.Path(), false, {".tmp"});
+    WriteBytes(tree / "a.tmp", "what stays frees nothing");
     const std::string trash = TrashFolder();
     const std::string saved = trash + ".saved";
     RemoveTree(saved);
@@ -346,7 +352,8 @@ TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
 
     EXPECT_EQ(run.exitCode, 3u);
     ExpectTreeIntact();
-    EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件、残り: 5 件")) << Utf16ToSjis(run.out);
+    EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件 (0 バイト)、残り: 5 件"))
+        << Utf16ToSjis(run.out);
     std::vector<std::u16string> left = Lines(run.err);
     std::sort(left.begin(), left.end());
     std::vector<std::u16string> expected;
@@ -402,7 +409,8 @@ TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSibl
     args[0] = u"/delete";
     const ProgramRun burn = RunProgram(args, scratch);
     EXPECT_EQ(burn.exitCode, 3u);
-    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件、残り: 3 件")) << Utf16ToSjis(burn.out);
+    EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件 (0 バイト)、残り: 3 件"))
+        << Utf16ToSjis(burn.out);
     EXPECT_EQ(Sorted(Lines(burn.err)), Under(siblings, 0, 3));
     expectStayed(siblings);
 
@@ -419,6 +427,54 @@ TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSibl
     EXPECT_EQ(boxes[0].owner, main->Handle());
     expectStayed(again);
     Discard();
+}
+
+// The first step takes what /olderthan 7 selects, the second all that is left. Each
+// size doubles the one before, so that every selection sums to a total of its own.
+TEST_F(Unattended, OlderThanSelectsAlikeInEveryActionAndTheSummarySumsTheSizes) {
+    const struct {
+        const char* name;
+        int daysAgo; // below 0: in the future
+        std::size_t step;
+    } files[] = {
+        {"0.tmp", 0, 1}, {"6.tmp", 6, 1}, {"8.tmp", 8, 0}, {"400.bak", 400, 0}, {"in2.tmp", -2, 1}};
+    ScratchTree dated;
+    FILETIME time;
+    GetSystemTimeAsFileTime(&time);
+    const std::uint64_t now = std::uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime;
+    for (std::size_t i = 0; i < std::size(files); ++i) {
+        WriteBytes(dated / files[i].name, std::string(16u << i, 'x'));
+        const std::uint64_t at =
+            now - files[i].daysAgo * static_cast<std::int64_t>(kFileTimePerDay);
+        time = {static_cast<DWORD>(at), static_cast<DWORD>(at >> 32)};
+        FileHandle file(CreateFileW(Wide(dated / files[i].name).c_str(), FILE_WRITE_ATTRIBUTES, 0,
+                                    nullptr, OPEN_EXISTING, 0, nullptr));
+        ASSERT_TRUE(SetFileTime(file.Get(), nullptr, nullptr, &time));
+    }
+    for (std::size_t step = 0; step < 2; ++step) {
+        std::vector<std::u16string> args = {
+            u"/list",    u"/olderthan", step ? u"0" : u"7", u"/folder", SjisToUtf16(dated.Path()),
+            u"/pattern", u".tmp",       u"/pattern",        u".bak",    u"/summary"};
+        std::vector<std::u16string> taken;
+        std::uint64_t bytes = 0;
+        for (std::size_t i = 0; i < std::size(files); ++i) {
+            if (files[i].step != step) continue;
+            taken.push_back(U16(dated / files[i].name));
+            bytes += 16u << i;
+        }
+        const std::string sum = std::to_string(taken.size()) + " 件 (" + SizeText(bytes) + ")";
+        const ProgramRun list = RunProgram(args, scratch);
+        EXPECT_EQ(Sorted(Lines(list.out)), Sorted(taken));
+        EXPECT_EQ(list.err, SjisToUtf16("対象のファイル: " + sum + "\r\n"));
+
+        args[0] = step ? u"/delete" : u"/trash";
+        const ProgramRun run = RunProgram(args, scratch);
+        EXPECT_EQ(run.exitCode, 0u);
+        EXPECT_EQ(run.out, SjisToUtf16((step ? "削除しました: " : "ゴミ箱へ入れました: ") + sum +
+                                       "、残り: 0 件\r\n"));
+        for (const auto& f : files)
+            EXPECT_EQ(PathExists(dated / f.name), f.step > step) << f.name;
+    }
 }
 
 } // namespace
