@@ -1,6 +1,7 @@
 #include "app/main.h"
 
-#include "search/listbox_patterns.h"
+#include "platform/file_system.h"
+#include "search/findunit.h"
 #include "toolkit/shift_jis.h"
 #include "toolkit/application.h"
 
@@ -16,10 +17,14 @@ constexpr unsigned kLeftTopRight = akLeft | akTop | akRight;
 constexpr unsigned kTopRight = akTop | akRight;
 constexpr unsigned kAll = akLeft | akTop | akRight | akBottom;
 constexpr DWORD kButton = BS_PUSHBUTTON | WS_TABSTOP;
+// Posted when a folder check answers: the loop then runs the idle updates again.
+constexpr UINT kFolderAnswered = WM_APP + 0x101;
 
 } // namespace
 
-TAutoTavrix::TAutoTavrix(TApplication& app) : TForm(app, nullptr) {
+TAutoTavrix::TAutoTavrix(TApplication& app) : TAutoTavrix(app, FolderExists) {}
+
+TAutoTavrix::TAutoTavrix(TApplication& app, TFolderWatch::Check folderCheck) : TForm(app, nullptr) {
     AutoTavrix = this;
     SetMainForm();
     CreateForm(L"TAutoTavrix", "自動選択削除", WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
@@ -27,6 +32,9 @@ TAutoTavrix::TAutoTavrix(TApplication& app) : TForm(app, nullptr) {
     CreateControls();
     CreateActions();
     CreateFooter();
+    HWND window = Handle();
+    folderWatch_ = std::make_unique<TFolderWatch>(
+        std::move(folderCheck), [window] { PostMessageW(window, kFolderAnswered, 0, 0); });
     FormCreate();
 }
 
@@ -133,7 +141,4 @@ void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
 
 std::u16string TAutoTavrix::StartFolder() const { return Edit1.WideText(); }
 
-// The window's own list box, not the global way the walk's free function goes.
-bool TAutoTavrix::Matches(const char16_t* name) const {
-    return MatchesPatterns(name, TListBoxPatterns(ListBox1), ShiftJis());
-}
+bool TAutoTavrix::Matches(const char16_t* name) const { return MatchesExtension(name); }

@@ -3,6 +3,7 @@
 #pragma once
 #include "components/HtLabel.h"
 #include "components/XPGroupBox.h"
+#include "platform/folder_watch.h"
 #include "search/found_files.h"
 #include "search/search_source.h"
 #include "toolkit/controls.h"
@@ -13,8 +14,10 @@
 
 class TAutoTavrix : public TForm, public TSearchSource {
 public:
-    // Builds the window and its controls, then runs FormCreate.
+    // Builds the window and its controls, then runs FormCreate. The folder in Edit1 is
+    // looked for with `folderCheck`, never on the window's own thread.
     explicit TAutoTavrix(TApplication& app);
+    TAutoTavrix(TApplication& app, TFolderWatch::Check folderCheck);
     ~TAutoTavrix() override;
 
     TControl Label1;
@@ -84,6 +87,7 @@ private:
     void RunDeleteCommand(bool permanent);
 
     Font footerBold_;
+    std::unique_ptr<TFolderWatch> folderWatch_;
 
     void DetermineSettingsDir();
     void LoadPatternList();

@@ -24,13 +24,13 @@ void ReportHeldBack(HWND owner, const std::u16string& title, std::size_t count, 
 } // namespace
 
 void TAutoTavrix::opSubfolderUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(StartFolder()));
+    sender.SetEnabled(folderWatch_->Exists(StartFolder()));
 }
 
 void TAutoTavrix::opSubfolderExecute(TAction& sender) { sender.SetChecked(!sender.Checked()); }
 
 void TAutoTavrix::cmBitbacketUpdate(TAction& sender) {
-    sender.SetEnabled(FolderExists(StartFolder()) && ListBox1.Count() > 0);
+    sender.SetEnabled(folderWatch_->Exists(StartFolder()) && ListBox1.Count() > 0);
     // cmBurn has no update of its own: it always follows this one.
     cmBurn->SetEnabled(sender.Enabled());
 }

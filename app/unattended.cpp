@@ -13,6 +13,7 @@
 #include "search/shell_request.h"
 #include "search/walk.h"
 #include "toolkit/failure_text.h"
+#include "toolkit/scoped.h"
 #include "toolkit/shift_jis.h"
 
 #include <windows.h>
@@ -198,6 +199,7 @@ int Delete(const Selection& selection, bool permanent) {
 
 int RunUnattended(const std::vector<std::u16string>& args) {
     const std::uint64_t runStart = Now();
+    const ComApartment com;
     const ParsedCommand parsed = ParseCommandLine(args, ShiftJis());
     if (parsed.problem == CommandProblem::Help) {
         Say(StdStream::Output, kUsage);

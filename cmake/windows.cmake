@@ -8,6 +8,7 @@ else()
   set(TAVRIX_MANIFEST_ARCH x86)
 endif()
 configure_file(app/tavrix.manifest.in ${CMAKE_BINARY_DIR}/generated/tavrix.manifest @ONLY)
+configure_file(app/version.h.in ${CMAKE_BINARY_DIR}/generated/version.h @ONLY)
 include_directories(${CMAKE_BINARY_DIR}/generated)
 add_compile_options(-finput-charset=UTF-8 -fexec-charset=CP932)
 add_compile_definitions(WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0600 NOMINMAX STRICT)
@@ -32,6 +33,7 @@ add_library(tavrix_gui STATIC
   components/HtLabel.cpp
   platform/shell.cpp
   platform/file_system.cpp
+  platform/folder_watch.cpp
   platform/console.cpp
   search/findunit.cpp
   search/search_dialog.cpp

@@ -6,6 +6,11 @@
 
 #include <shlobj.h>
 
+static_assert(kFofSilent == FOF_SILENT && kFofNoConfirmation == FOF_NOCONFIRMATION &&
+                  kFofAllowUndo == FOF_ALLOWUNDO && kFofNoErrorUi == FOF_NOERRORUI &&
+                  kFofWantNukeWarning == FOF_WANTNUKEWARNING,
+              "the shell's flags");
+
 namespace {
 
 // The shell's allocator, released on every path.

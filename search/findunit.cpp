@@ -5,6 +5,9 @@
 #include "search/listbox_patterns.h"
 #include "toolkit/shift_jis.h"
 
+static_assert(kAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY, "the platform's bit");
+static_assert(kAttributeReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT, "the platform's bit");
+
 namespace {
 
 class FindListing : public DirListing {

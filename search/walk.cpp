@@ -2,8 +2,6 @@
 
 namespace {
 
-constexpr unsigned long kDirectory = 0x10;
-constexpr unsigned long kReparsePoint = 0x400;
 // Room for one long name, so that appending names to a level's buffer does
 // not allocate per entry.
 constexpr std::size_t kNameRoom = 260;
@@ -36,10 +34,10 @@ void SearchFolder(Walk& walk, const std::u16string& folder) {
     DirEntry entry{};
     while (listing->Next(entry)) {
         if (IsDotEntry(entry.name)) continue;
-        if (entry.attributes & kDirectory) {
+        if (entry.attributes & kAttributeDirectory) {
             // A link or junction can lead out of the chosen tree, or back
             // into it without end; only real subfolders are entered.
-            if (walk.host.SubfoldersOn() && !(entry.attributes & kReparsePoint)) {
+            if (walk.host.SubfoldersOn() && !(entry.attributes & kAttributeReparsePoint)) {
                 path += entry.name;
                 SearchFolder(walk, path);
                 path.resize(prefixLength);

@@ -6,6 +6,10 @@
 #include <memory>
 #include <string>
 
+// The attribute bits the walk reads, as the platform's headers define them.
+constexpr unsigned long kAttributeDirectory = 0x10;
+constexpr unsigned long kAttributeReparsePoint = 0x400;
+
 struct DirEntry {
     const char16_t* name; // bare name, valid until the next call of Next
     unsigned long attributes;

@@ -3,6 +3,8 @@
 #pragma once
 #include <windows.h>
 
+#include "toolkit/scoped.h"
+
 #include <exception>
 #include <memory>
 #include <string>
@@ -60,6 +62,8 @@ private:
     bool ProcessMessage();
     bool PreTranslate(MSG& msg);
 
+    // First, so the shell finds COM ready from the first window to the last.
+    ComApartment com_;
     HINSTANCE instance_;
     std::u16string title_;
     std::unique_ptr<TOwnerWindow> window_;

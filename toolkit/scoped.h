@@ -135,6 +135,21 @@ private:
     HWND window_;
 };
 
+// COM on this thread, apartment-threaded, as the shell's folder chooser and its
+// ShellExecute ask of their caller, from construction to destruction.
+class ComApartment {
+public:
+    ComApartment() : initialised_(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) {}
+    ~ComApartment() {
+        if (initialised_) CoUninitialize();
+    }
+    ComApartment(const ComApartment&) = delete;
+    ComApartment& operator=(const ComApartment&) = delete;
+
+private:
+    bool initialised_;
+};
+
 // The visible, enabled top-level windows of this thread (but `except`) disabled,
 // and enabled again on every path, as around a modal window.
 class DisabledThreadWindows {

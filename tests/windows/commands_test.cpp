@@ -150,13 +150,12 @@ TEST_F(Commands, AFolderRemovedAfterTheLastUpdateDeletesNothing) {
     Prepare(tree.Path(), {".tmp"}, true);
     ASSERT_TRUE(main->cmBurn->Enabled());
     RemoveTree(tree.Path());
-    // Its own update runs first and finds no folder: nothing happens.
-    EXPECT_FALSE(main->cmBitbacket->Execute());
-    EXPECT_EQ(main->OwnedCount(), 0u);
     // cmBurn runs on its last state; the walk of a missing folder finds nothing.
-    main->cmBurn->SetEnabled(true);
     EXPECT_TRUE(main->cmBurn->Execute());
     EXPECT_EQ(main->FoundFiles->Count(), 0u);
+    // Within a second the updates know, and cmBitbacket's own update keeps it from running.
+    ASSERT_TRUE(PumpUntil([this] { return !main->cmBitbacket->Enabled(); }));
+    EXPECT_FALSE(main->cmBitbacket->Execute());
 }
 
 TEST_F(Commands, EachCommandStartsFromAnEmptyList) {
@@ -214,6 +213,32 @@ TEST_F(Commands, NamesOutsideTheCodePageAreTakenExactlyByBothCommands) {
             EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
         EXPECT_EQ(trashed(u"cafe.tmp") + trashed(u"a.tmp") + trashed(u"keep.txt"), foldersBefore);
     }
+}
+
+// A folder on a share that does not answer: the window goes on, the commands wait
+// for the answer, and nothing is deleted before it comes.
+TEST_F(Commands, AFolderCheckThatDoesNotAnswerNeverHoldsTheWindow) {
+    ScratchTree tree;
+    tree.File("x.tmp");
+    const HANDLE answer = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    Discard();
+    StartWith([answer](const std::u16string& folder) {
+        WaitForSingleObject(answer, INFINITE);
+        return FolderExists(folder);
+    });
+    Prepare(tree.Path(), {".tmp"}, false);
+    EXPECT_FALSE(main->cmBurn->Enabled()) << "no answer yet: as for no folder";
+    main->Edit2.SetFocus();
+    Type("x");
+    EXPECT_EQ(main->Edit2.Text(), ".x") << "the window still takes input";
+    Click(main->Button5.Handle());
+    EXPECT_TRUE(Exists(tree / "x.tmp"));
+
+    SetEvent(answer);
+    EXPECT_TRUE(PumpUntil([this] { return main->cmBurn->Enabled(); }));
+    CloseHandle(answer);
+    Click(main->Button5.Handle());
+    EXPECT_FALSE(Exists(tree / "x.tmp"));
 }
 
 // A folder pasted into the box beside the look-alike that best fit would make of it:

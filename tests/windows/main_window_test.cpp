@@ -277,6 +277,16 @@ TEST_F(MainWindow, GroupBoxOwnsItsWholeRectangleAndMeasuresItsFont) {
     EXPECT_EQ(clicks, 1);
 }
 
+// The folder chooser and ShellExecute need apartment COM on the thread that calls them.
+TEST(Application, HoldsApartmentComForItsLifetime) {
+    {
+        TApplication app(GetModuleHandleW(nullptr));
+        EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), RPC_E_CHANGED_MODE);
+    }
+    EXPECT_EQ(CoInitializeEx(nullptr, COINIT_MULTITHREADED), S_OK) << "and gives it back";
+    CoUninitialize();
+}
+
 TEST_F(MainWindow, FailureBoxHasTheProgramTitleAndAFullStop) {
     Start();
     EXPECT_EQ(app->Title(), u"main_window_tests");

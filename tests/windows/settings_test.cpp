@@ -133,8 +133,8 @@ TEST_F(Settings, FolderThatNoLongerExistsIsShownButDeletesStayOff) {
     EXPECT_FALSE(main->opSubfolder->Enabled());
 
     CreateDirectoryW(Wide(temp / "gone").c_str(), nullptr);
-    Pump();
-    EXPECT_TRUE(main->cmBitbacket->Enabled()) << "the same text, once the folder is back";
+    EXPECT_TRUE(PumpUntil([this] { return main->cmBitbacket->Enabled(); }))
+        << "the same text, once the folder is back";
     EXPECT_TRUE(main->cmBurn->Enabled());
 }
 

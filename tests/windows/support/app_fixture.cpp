@@ -89,9 +89,11 @@ void AppFixture::RemoveSettingsTrees() {
         RemoveTree(path);
 }
 
-void AppFixture::Start() {
+void AppFixture::Start() { StartWith(FolderExists); }
+
+void AppFixture::StartWith(TFolderWatch::Check folderCheck) {
     app = std::make_unique<TApplication>(GetModuleHandleW(nullptr));
-    main = std::make_unique<TAutoTavrix>(*app);
+    main = std::make_unique<TAutoTavrix>(*app, std::move(folderCheck));
     ShowWindow(main->Handle(), SW_SHOW);
     SetForegroundWindow(main->Handle());
     Pump();

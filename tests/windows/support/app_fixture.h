@@ -31,8 +31,10 @@ protected:
     void SetUp() override;
     void TearDown() override;
 
-    // Starts the application and its main window (FormCreate runs), shown.
+    // Starts the application and its main window (FormCreate runs), shown; the second
+    // looks for the box's folder with `folderCheck`.
     void Start();
+    void StartWith(TFolderWatch::Check folderCheck);
     // Closes the main window as the user would (FormClose saves) and ends the application.
     void CloseMain();
 
