@@ -45,7 +45,12 @@ struct CheckRun {
 DWORD WINAPI RunCheck(void* parameter) {
     std::unique_ptr<CheckRun> run(static_cast<CheckRun*>(parameter));
     TFolderWatch::Shared& shared = *run->shared;
-    const bool exists = shared.check(run->folder);
+    bool exists = false;
+    // Nothing may leave a thread: a check that fails answers "no folder".
+    try {
+        exists = shared.check(run->folder);
+    } catch (...) {
+    }
     std::function<void()> answered;
     {
         const std::lock_guard<std::mutex> lock(shared.mutex);
