@@ -2,7 +2,6 @@
 
 #include "platform/file_system.h"
 #include "search/findunit.h"
-#include "toolkit/shift_jis.h"
 #include "toolkit/application.h"
 
 #include <commctrl.h>

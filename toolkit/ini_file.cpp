@@ -11,19 +11,24 @@ constexpr std::size_t kLongestValue = 2047;
 
 } // namespace
 
-std::string TIniFile::Bytes() const {
-    std::string bytes;
-    // A file that cannot be read holds nothing for a reader, as for the platform.
-    if (!store_.Load(fileName_, bytes)) bytes.clear();
-    return bytes;
+const std::string& TIniFile::Bytes() const {
+    if (!bytes_) {
+        std::string bytes;
+        // A file that cannot be read holds nothing for a reader, as for the platform.
+        unreadable_ = !store_.Load(fileName_, bytes);
+        bytes_ = unreadable_ ? std::string() : std::move(bytes);
+    }
+    return *bytes_;
 }
 
 template <typename F> void TIniFile::Change(F&& change, bool evenUnchanged) {
-    std::string bytes;
+    const std::string& bytes = Bytes();
     // Rewriting a file that could not be read would lose what it holds.
-    if (!store_.Load(fileName_, bytes)) CannotWrite();
-    const std::string changed = change(bytes);
-    if ((evenUnchanged || changed != bytes) && !store_.Store(fileName_, changed)) CannotWrite();
+    if (unreadable_) CannotWrite();
+    std::string changed = change(bytes);
+    if (!evenUnchanged && changed == bytes) return;
+    if (!store_.Store(fileName_, changed)) CannotWrite();
+    bytes_ = std::move(changed);
 }
 
 void TIniFile::CannotWrite() const {

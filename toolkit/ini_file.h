@@ -1,9 +1,10 @@
-// The settings file accessor: holds only the file's name and where its bytes come
-// from; every operation reads or rewrites the file itself, as the platform's profile
-// functions do, but in Shift_JIS bytes as they are on any code page.
+// The settings file accessor: holds the file's name and where its bytes come from.
+// It reads the file once, at its first use, and rewrites it at every write, as the
+// platform's profile functions do, but in Shift_JIS bytes as they are on any code page.
 #pragma once
 #include "toolkit/code_page.h"
 
+#include <optional>
 #include <string>
 
 // Reads and replaces whole files: the file system's, or a test's.
@@ -37,7 +38,8 @@ public:
     void WriteBool(const std::string& section, const std::string& key, bool value);
 
 private:
-    std::string Bytes() const;
+    // The file's bytes as last read or written; empty when it could not be read.
+    const std::string& Bytes() const;
     // The file rewritten by `change`, applied to its bytes; fails as WriteString does.
     // A write is a write even when nothing changes, as with the platform's functions.
     template <typename F> void Change(F&& change, bool evenUnchanged);
@@ -46,4 +48,6 @@ private:
     std::u16string fileName_;
     TFileStore& store_;
     const CodePage& codePage_;
+    mutable std::optional<std::string> bytes_;
+    mutable bool unreadable_ = false;
 };

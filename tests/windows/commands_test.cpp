@@ -9,8 +9,6 @@
 
 namespace {
 
-bool Exists(const std::string& path) { return PathExists(path); }
-
 class Commands : public StartedApp {
 protected:
     // Patterns as the editor would hold them, and the folder typed into Edit1.
@@ -103,11 +101,11 @@ TEST_F(Commands, RecycleBinTakesExactlyTheMatchingFiles) {
     Click(main->Button4.Handle());
     for (std::size_t i = 0; i < std::size(matching); ++i) {
         SCOPED_TRACE(matching[i]);
-        EXPECT_FALSE(Exists(tree / matching[i]));
+        EXPECT_FALSE(PathExists(tree / matching[i]));
         EXPECT_EQ(TrashedCount(tailOf(matching[i])), before[i] + 1);
     }
     for (const char* f : kept)
-        EXPECT_TRUE(Exists(tree / f)) << f;
+        EXPECT_TRUE(PathExists(tree / f)) << f;
     Pump();
     EXPECT_EQ(main->OwnedCount(), 0u) << "the dialog was released";
 }
@@ -120,9 +118,9 @@ TEST_F(Commands, DeleteForGoodLeavesNothingInTheTrash) {
     const std::size_t trashedBefore = TrashedPaths().size();
     Prepare(tree.Path(), {".tmp"}, false);
     Click(main->Button5.Handle());
-    EXPECT_FALSE(Exists(tree / "x.tmp"));
-    EXPECT_TRUE(Exists(tree / "sub\\y.tmp")) << "subfolders are off";
-    EXPECT_TRUE(Exists(tree / "keep.txt"));
+    EXPECT_FALSE(PathExists(tree / "x.tmp"));
+    EXPECT_TRUE(PathExists(tree / "sub\\y.tmp")) << "subfolders are off";
+    EXPECT_TRUE(PathExists(tree / "keep.txt"));
     EXPECT_EQ(TrashedPaths().size(), trashedBefore);
 }
 
@@ -139,7 +137,7 @@ TEST_F(Commands, ACancelledSearchDeletesNothing) {
     });
     Click(main->Button5.Handle());
     EXPECT_TRUE(closed);
-    EXPECT_TRUE(Exists(tree / "x.tmp"));
+    EXPECT_TRUE(PathExists(tree / "x.tmp"));
     EXPECT_EQ(main->FoundFiles->Count(), 0u);
 }
 
@@ -232,13 +230,13 @@ TEST_F(Commands, AFolderCheckThatDoesNotAnswerNeverHoldsTheWindow) {
     Type("x");
     EXPECT_EQ(main->Edit2.Text(), ".x") << "the window still takes input";
     Click(main->Button5.Handle());
-    EXPECT_TRUE(Exists(tree / "x.tmp"));
+    EXPECT_TRUE(PathExists(tree / "x.tmp"));
 
     SetEvent(answer);
     EXPECT_TRUE(PumpUntil([this] { return main->cmBurn->Enabled(); }));
     CloseHandle(answer);
     Click(main->Button5.Handle());
-    EXPECT_FALSE(Exists(tree / "x.tmp"));
+    EXPECT_FALSE(PathExists(tree / "x.tmp"));
 }
 
 // A folder pasted into the box beside the look-alike that best fit would make of it:
@@ -289,8 +287,8 @@ TEST_F(Commands, ACloseRequestDuringTheWalkCancelsItAndThenCloses) {
     ASSERT_TRUE(atFolder.Fired()) << "the walk reached the folder";
     EXPECT_TRUE(boxes.empty());
     for (int i = 0; i < 20; ++i)
-        EXPECT_TRUE(Exists(tree / ("d" + std::to_string(100 + i) + "\\x.tmp"))) << i;
-    EXPECT_TRUE(Exists(tree / "d105\\stop_here\\y.tmp"));
+        EXPECT_TRUE(PathExists(tree / ("d" + std::to_string(100 + i) + "\\x.tmp"))) << i;
+    EXPECT_TRUE(PathExists(tree / "d105\\stop_here\\y.tmp"));
     EXPECT_EQ(main->Handle(), nullptr) << "the window is closed";
     EXPECT_TRUE(PathExists(ListPath()));
     EXPECT_TRUE(PathExists(IniPath()));

@@ -55,7 +55,7 @@ TEST(FolderExists, OnlyFoldersNamedByTheTextAsGiven) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(FolderExists(U16(c.path)), c.exists);
+        EXPECT_EQ(FolderExists(SjisToUtf16(c.path)), c.exists);
     }
 }
 
@@ -79,7 +79,7 @@ TEST(FileExists, OnlyFilesCount) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.path);
-        EXPECT_EQ(FileExists(U16(c.path)), c.exists);
+        EXPECT_EQ(FileExists(SjisToUtf16(c.path)), c.exists);
     }
 }
 
@@ -97,8 +97,8 @@ TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) 
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.relative);
-        ForceDirectories(U16(temp / c.relative));
-        EXPECT_TRUE(FolderExists(U16(temp / c.created)));
+        ForceDirectories(SjisToUtf16(temp / c.relative));
+        EXPECT_TRUE(FolderExists(SjisToUtf16(temp / c.created)));
     }
     // Splitting at a trail byte would have made folders named by a lone lead byte.
     EXPECT_EQ(Names(temp.Path()), (std::vector<std::string>{"a", "d", kSo + kHyou, kHyou}));
@@ -108,10 +108,10 @@ TEST(ForceDirectories, CreatesEveryMissingParentAndSplitsOnlyAtWholeCharacters) 
 TEST(ForceDirectories, ExistingShortOrBlockedPathsAreLeftAlone) {
     ScratchTree temp;
     WriteBytes(temp / "file", "x");
-    ForceDirectories(U16(temp.Path()));
+    ForceDirectories(SjisToUtf16(temp.Path()));
     ForceDirectories(u"C:");
     ForceDirectories(u"");
-    ForceDirectories(U16(temp / "file\\below"));
+    ForceDirectories(SjisToUtf16(temp / "file\\below"));
     EXPECT_EQ(ReadBytes(temp / "file"), "x");
     EXPECT_FALSE(PathExists(temp / "file\\below"));
     EXPECT_EQ(Names(temp.Path()), std::vector<std::string>{"file"});
@@ -129,7 +129,7 @@ TEST(ReadWholeFile, GivesEveryByte) {
         SCOPED_TRACE(bytes.size());
         WriteBytes(temp / "in.lst", bytes);
         std::string read = "stale";
-        ASSERT_TRUE(ReadWholeFile(U16(temp / "in.lst"), read));
+        ASSERT_TRUE(ReadWholeFile(SjisToUtf16(temp / "in.lst"), read));
         EXPECT_EQ(read, bytes);
     }
 }
@@ -139,23 +139,23 @@ TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
     const std::string path = temp / "in.lst";
     WriteBytes(path, ".tmp\r\n");
     std::string read;
-    EXPECT_FALSE(ReadWholeFile(U16(temp / "missing.lst"), read));
-    EXPECT_FALSE(ReadWholeFile(U16(temp.Path()), read));
+    EXPECT_FALSE(ReadWholeFile(SjisToUtf16(temp / "missing.lst"), read));
+    EXPECT_FALSE(ReadWholeFile(SjisToUtf16(temp.Path()), read));
     {
         HeldFile reader(path, GENERIC_READ, FILE_SHARE_READ);
         ASSERT_TRUE(reader.Held());
-        EXPECT_TRUE(ReadWholeFile(U16(path), read)) << "another reader does not stop us";
+        EXPECT_TRUE(ReadWholeFile(SjisToUtf16(path), read)) << "another reader does not stop us";
         EXPECT_EQ(read, ".tmp\r\n");
     }
     {
         HeldFile writer(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE);
         ASSERT_TRUE(writer.Held());
-        EXPECT_FALSE(ReadWholeFile(U16(path), read)) << "we deny others writing";
+        EXPECT_FALSE(ReadWholeFile(SjisToUtf16(path), read)) << "we deny others writing";
     }
     {
         HeldFile exclusive(path, GENERIC_READ, 0);
         ASSERT_TRUE(exclusive.Held());
-        EXPECT_FALSE(ReadWholeFile(U16(path), read));
+        EXPECT_FALSE(ReadWholeFile(SjisToUtf16(path), read));
     }
 }
 
@@ -166,7 +166,8 @@ TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
     const std::string contents[] = {".bak\r\n.tmp\r\n", kHyou + "\r\n", "", "x"};
     for (const std::string& bytes : contents) {
         SCOPED_TRACE(bytes);
-        EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), bytes), SaveResult::Saved);
+        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), bytes),
+                  SaveResult::Saved);
         EXPECT_EQ(ReadBytes(path), bytes);
         EXPECT_FALSE(PathExists(tempPath));
     }
@@ -180,27 +181,29 @@ TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
 
     WriteBytes(path, old);
     CreateDirectoryW(Wide(tempPath).c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), ".new\r\n"), SaveResult::CannotCreate);
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), ".new\r\n"),
+              SaveResult::CannotCreate);
     EXPECT_EQ(ReadBytes(path), old);
     RemoveDirectoryW(Wide(tempPath).c_str());
 
-    EXPECT_EQ(
-        ReplaceWholeFile(U16(temp / "missing\\out.lst"), U16(temp / "missing\\out.lst.tmp"), "x"),
-        SaveResult::CannotCreate);
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "missing\\out.lst"),
+                               SjisToUtf16(temp / "missing\\out.lst.tmp"), "x"),
+              SaveResult::CannotCreate);
     EXPECT_FALSE(PathExists(temp / "missing"));
 
     {
         HeldFile locked(path, GENERIC_READ, 0);
         ASSERT_TRUE(locked.Held());
-        EXPECT_EQ(ReplaceWholeFile(U16(path), U16(tempPath), ".new\r\n"), SaveResult::CannotCreate);
+        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), ".new\r\n"),
+                  SaveResult::CannotCreate);
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_FALSE(PathExists(tempPath)) << "the half-done save is cleaned away";
 
     CreateDirectoryW(Wide(temp / "dir.lst").c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(U16(temp / "dir.lst"), U16(tempPath), ".new\r\n"),
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "dir.lst"), SjisToUtf16(tempPath), ".new\r\n"),
               SaveResult::CannotCreate);
-    EXPECT_TRUE(FolderExists(U16(temp / "dir.lst")));
+    EXPECT_TRUE(FolderExists(SjisToUtf16(temp / "dir.lst")));
     EXPECT_FALSE(PathExists(tempPath));
 }
 

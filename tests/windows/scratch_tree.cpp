@@ -57,8 +57,6 @@ std::wstring Wide(const std::string& path) {
     return std::wstring(wide.begin(), wide.end());
 }
 
-std::u16string U16(const std::string& path) { return SjisToUtf16(path); }
-
 std::string UnixPath(const std::string& windowsPath) {
     using ToUnix = char*(CDECL*)(const WCHAR*);
     auto toUnix = reinterpret_cast<ToUnix>(reinterpret_cast<void*>(

@@ -55,9 +55,8 @@ private:
     HANDLE handle_;
 };
 
-// A Shift_JIS path as the wide calls take it, and as the program holds it.
+// A Shift_JIS path as the wide calls take it.
 std::wstring Wide(const std::string& path);
-std::u16string U16(const std::string& path);
 
 // The last part of a Shift_JIS path, and everything before its separator.
 std::string NameOf(const std::string& path);

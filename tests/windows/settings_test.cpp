@@ -33,8 +33,8 @@ TEST_F(Settings, FirstRunCreatesTheFolderAndClosingWritesBothFiles) {
     ASSERT_FALSE(PathExists(dir));
 
     Start();
-    EXPECT_TRUE(FolderExists(U16(dir)));
-    EXPECT_EQ(main->SettingsDir, U16(dir));
+    EXPECT_TRUE(FolderExists(SjisToUtf16(dir)));
+    EXPECT_EQ(main->SettingsDir, SjisToUtf16(dir));
     EXPECT_EQ(main->ListBox1.Count(), 0);
     EXPECT_EQ(main->Edit1.Text(), "");
     EXPECT_FALSE(main->opSubfolder->Checked());

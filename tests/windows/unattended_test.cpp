@@ -459,7 +459,7 @@ TEST_F(Unattended, OlderThanSelectsAlikeInEveryActionAndTheSummarySumsTheSizes) 
         std::uint64_t bytes = 0;
         for (std::size_t i = 0; i < std::size(files); ++i) {
             if (files[i].step != step) continue;
-            taken.push_back(U16(dated / files[i].name));
+            taken.push_back(SjisToUtf16(dated / files[i].name));
             bytes += 16u << i;
         }
         const std::string sum = std::to_string(taken.size()) + " 件 (" + SizeText(bytes) + ")";

@@ -81,8 +81,12 @@ RECT AppFixture::MainBounds() const {
     return r;
 }
 
-std::string AppFixture::ListPath() { return TestSettingsDir() + "\\extentions.lst"; }
-std::string AppFixture::IniPath() { return TestSettingsDir() + "\\tavrix.ini"; }
+std::string AppFixture::ListPath() {
+    return Utf16ToSjis(ListFileName(SjisToUtf16(TestSettingsDir())));
+}
+std::string AppFixture::IniPath() {
+    return Utf16ToSjis(SettingsFileName(SjisToUtf16(TestSettingsDir())));
+}
 
 void AppFixture::RemoveSettingsTrees() {
     for (const std::string& path : {ListPath(), ListPath() + ".tmp", IniPath(), IniPath() + ".tmp"})
