@@ -23,27 +23,15 @@
 
 namespace {
 
-// The window's whole-item search, which ignores letter case the way the list box
-// compares its items, over the patterns of this run.
+// The patterns of this run, read as the window reads its list box.
 class CommandPatterns : public PatternList {
 public:
-    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {
-        for (const std::string& item : items)
-            wideItems_.push_back(SjisToUtf16(item));
-    }
+    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {}
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Item(int index) const override { return items_[static_cast<std::size_t>(index)]; }
-    int FindExact(const std::string& text) const override {
-        const std::u16string wide = SjisToUtf16(text);
-        for (std::size_t i = 0; i < wideItems_.size(); ++i)
-            if (lstrcmpiW(AsWide(wideItems_[i].c_str()), AsWide(wide.c_str())) == 0)
-                return static_cast<int>(i);
-        return -1;
-    }
 
 private:
     const std::vector<std::string>& items_;
-    std::vector<std::u16string> wideItems_;
 };
 
 // What a run selected, and each file's size as the listing gave it, in the same order.

@@ -116,8 +116,13 @@ const std::u16string kSelected[] = {u"a.tmp",
                                     u".hidden.tmp",
                                     u"sub\\\u65E5\u672C.tmp",
                                     u"sub\\deep\\\U0001F600.b1k"};
-const std::u16string kKept[] = {u"c.doc",     u"Makefile",           u"caf\u00E9.doc",
-                                u"x.q\uD55C", u"cafe.tmp\\keep.doc", u"sub\\d.bk"};
+const std::u16string kKept[] = {u"c.doc",
+                                u"Makefile",
+                                u"caf\u00E9.doc",
+                                u"x.q\uD55C",
+                                u"cafe.tmp\\keep.doc",
+                                u"sub\\d.bk",
+                                u"x.\uFF54\uFF4D\uFF50"};
 const std::vector<std::string> kPatterns = {".tmp", ".b?k", ".t*"};
 
 class Unattended : public AppFixture {
