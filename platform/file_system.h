@@ -23,6 +23,10 @@ public:
     // The current entry's bare name, valid until the next call of Next.
     const char16_t* Name() const;
     DWORD Attributes() const { return data_.dwFileAttributes; }
+    // The entry's reparse tag, as the listing gives it for a reparse point; 0 otherwise.
+    DWORD ReparseTag() const {
+        return (data_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data_.dwReserved0 : 0;
+    }
     // The entry's last write as a FILETIME count (0 when the system has none), and its
     // size, as the listing reports them.
     std::uint64_t LastWriteTime() const {
