@@ -1,5 +1,7 @@
 #include "app/command_line.h"
 
+#include "platform/exact_path.h"
+
 namespace {
 
 // ASCII letters lower-cased: option names are plain ASCII.
@@ -83,6 +85,8 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
             if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
             const std::u16string& value = args[++i];
             if (name == u"folder") {
+                // The shell's request documents neither device form.
+                if (IsDevicePath(value)) return fail(CommandProblem::DeviceFolder, value);
                 if (!IsAbsolutePath(value)) return fail(CommandProblem::RelativeFolder, value);
                 parsed.request.folder = value;
                 continue;

@@ -37,6 +37,7 @@ enum class CommandProblem {
     PatternNotText, // subject: the pattern, which holds a character without a byte form
     BothSubfolderOptions,
     RelativeFolder, // subject: the folder, which does not start at a drive or a share
+    DeviceFolder,   // subject: the folder, in the "\\?\" or "\\.\" form
     BadDays,        // subject: the days given, not a whole number up to kMaxOlderThanDays
     TwoAges,        // subject: the second /olderthan
 };

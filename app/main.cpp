@@ -1,5 +1,6 @@
 #include "app/main.h"
 
+#include "platform/exact_path.h"
 #include "platform/file_system.h"
 #include "search/findunit.h"
 #include "toolkit/application.h"
@@ -138,6 +139,8 @@ void TAutoTavrix::FormCreate() {
 
 void TAutoTavrix::FormDestroy() { FoundFiles.reset(); }
 
-std::u16string TAutoTavrix::StartFolder() const { return Edit1.WideText(); }
+// A "/" is taken as "\" before the walk, so that every path found is in the form the
+// shell's request reads.
+std::u16string TAutoTavrix::StartFolder() const { return Backslashed(Edit1.WideText()); }
 
 bool TAutoTavrix::Matches(const char16_t* name) const { return MatchesExtension(name); }

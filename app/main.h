@@ -65,7 +65,7 @@ public:
     void cmBurnExecute(TAction& sender);
 
     // Hands every found path to the shell in one delete request, but for those it
-    // cannot name exactly, which stay and are reported in one message.
+    // cannot take, which stay and are reported in one message with their reasons.
     void DeleteFoundFiles(bool Permanent);
 
     // What the search dialog reads of this window.

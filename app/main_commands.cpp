@@ -8,15 +8,22 @@
 #include "toolkit/shift_jis.h"
 #include "toolkit/application.h"
 
+#include <map>
+
 namespace {
 
-// The one message of a delete: the shell's request could not name these files,
-// so they were left where they are.
-void ReportHeldBack(HWND owner, const std::u16string& title, std::size_t count, bool permanent) {
-    const std::string text = "ファイル名またはフォルダー名の末尾がピリオドか空白のため、" +
-                             std::to_string(count) +
-                             (permanent ? " 個のファイルを削除できませんでした。"
-                                        : " 個のファイルをゴミ箱へ入れられませんでした。");
+// The one message of a delete: how many files the shell's request could not take,
+// so that they were left where they are, and how many for each reason.
+void ReportHeldBack(HWND owner, const std::u16string& title,
+                    const std::vector<HeldBackPath>& heldBack, bool permanent) {
+    std::map<HeldBackReason, std::size_t> counts;
+    for (const HeldBackPath& held : heldBack)
+        ++counts[held.reason];
+    std::string text =
+        std::to_string(heldBack.size()) + " 個のファイルはシェルに正しく渡せないため、" +
+        (permanent ? "削除せずに残しました。" : "ゴミ箱へ入れずに残しました。") + "\r\n";
+    for (const auto& [reason, count] : counts)
+        text += "\r\n" + std::string(HeldBackText(reason)) + ": " + std::to_string(count) + " 個";
     MessageBoxW(owner, AsWide(SjisToUtf16(text).c_str()), AsWide(title.c_str()),
                 MB_OK | MB_ICONWARNING);
 }
@@ -62,6 +69,6 @@ void TAutoTavrix::DeleteFoundFiles(bool Permanent) {
     if (FoundFiles->Empty()) return;
     const TShellRequest request(*FoundFiles);
     ShellDeleteFiles(Handle(), request.Paths(), Permanent);
-    if (request.HeldBack() > 0)
+    if (!request.HeldBack().empty())
         ReportHeldBack(Handle(), Application().Title(), request.HeldBack(), Permanent);
 }

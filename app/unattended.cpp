@@ -1,15 +1,18 @@
 #include "app/unattended.h"
 
 #include "app/command_line.h"
+#include "app/delete_outcome.h"
 #include "app/settings_store.h"
 #include "app/size_text.h"
 #include "platform/console.h"
+#include "platform/exact_path.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "search/file_age.h"
 #include "search/findunit.h"
 #include "search/found_files.h"
 #include "search/match.h"
+#include "search/recycle_volume.h"
 #include "search/shell_request.h"
 #include "search/walk.h"
 #include "toolkit/failure_text.h"
@@ -18,32 +21,21 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <numeric>
 
 namespace {
 
-// The window's whole-item search, which ignores letter case the way the list box
-// compares its items, over the patterns of this run.
+// The patterns of this run, read as the window reads its list box.
 class CommandPatterns : public PatternList {
 public:
-    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {
-        for (const std::string& item : items)
-            wideItems_.push_back(SjisToUtf16(item));
-    }
+    explicit CommandPatterns(const std::vector<std::string>& items) : items_(items) {}
     int Count() const override { return static_cast<int>(items_.size()); }
     std::string Item(int index) const override { return items_[static_cast<std::size_t>(index)]; }
-    int FindExact(const std::string& text) const override {
-        const std::u16string wide = SjisToUtf16(text);
-        for (std::size_t i = 0; i < wideItems_.size(); ++i)
-            if (lstrcmpiW(AsWide(wideItems_[i].c_str()), AsWide(wide.c_str())) == 0)
-                return static_cast<int>(i);
-        return -1;
-    }
 
 private:
     const std::vector<std::string>& items_;
-    std::vector<std::u16string> wideItems_;
 };
 
 // What a run selected, and each file's size as the listing gave it, in the same order.
@@ -130,6 +122,10 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
                SjisToUtf16("\": 拡張子に使えない文字があります");
     case CommandProblem::BothSubfolderOptions:
         return SjisToUtf16("/subfolders と /nosubfolders は一緒に指定できません");
+    case CommandProblem::DeviceFolder:
+        return SjisToUtf16("/folder \"") + subject +
+               SjisToUtf16("\": \\\\?\\ や \\\\.\\ で始まるパスは使えません "
+                           "(C:\\... または \\\\サーバー\\... で指定してください)");
     case CommandProblem::RelativeFolder:
         return SjisToUtf16("/folder \"") + subject +
                SjisToUtf16("\": 絶対パス (C:\\... または \\\\サーバー\\...) で指定してください");
@@ -169,30 +165,74 @@ Job JobFor(const UnattendedRequest& request) {
     return job;
 }
 
-int Delete(const Selection& selection, bool permanent) {
+static_assert(kDriveFixed == DRIVE_FIXED, "the system's number");
+
+// The system's own answers about volumes.
+class SystemVolumes : public VolumeQueries {
+public:
+    std::u16string VolumeRoot(const std::u16string& path) override { return VolumeRootOf(path); }
+    unsigned DriveType(const std::u16string& root) override { return DriveTypeOf(root); }
+    std::u16string DriveTarget(const std::u16string& drive) override {
+        return DriveTargetOf(drive);
+    }
+};
+
+// Why a file handed to the shell is still there, or may be.
+std::u16string LeftReason(Presence presence, unsigned long error, bool permanent,
+                          const RecycleReport& report, const std::u16string& path) {
+    if (presence == Presence::Unknown)
+        return SjisToUtf16("残っているか確かめられません (エラー " + std::to_string(error) + ")");
+    if (std::find(report.refused.begin(), report.refused.end(), path) != report.refused.end())
+        return SjisToUtf16("ゴミ箱へ入らずに消えるところだったため、残しました");
+    if (report.stopped) return SjisToUtf16("ゴミ箱へ入らないファイルがあり、そこで止めました");
+    return SjisToUtf16(permanent ? "削除できませんでした" : "ゴミ箱へ入れられませんでした");
+}
+
+// Hands the selection to the shell and asks the system, file by file, what went. A
+// run into the recycle bin holds back what may not be on a local fixed disk, where
+// the shell could destroy a file instead, and uses the shell's newer engine where
+// the system has one, which is told never to destroy anything.
+DeleteOutcome DeleteSelection(const Selection& selection, bool permanent) {
     const TFoundFiles& found = selection.found;
-    // What the request holds back stays, and counts as left below.
-    const TShellRequest request(found);
-    ShellDeleteQuietly(request.Paths(), permanent);
-    std::size_t gone = 0, at = 0;
-    std::uint64_t freed = 0;
-    std::u16string left;
-    for (std::u16string_view path : found) {
-        if (PathExists(std::u16string(path))) {
-            left.append(path);
-            left += u"\r\n";
+    SystemVolumes system;
+    RecycleVolumes volumes(system);
+    const TShellRequest request(found, permanent ? nullptr : &volumes);
+    RecycleReport report;
+    if (permanent || !RecycleQuietly(request.Paths(), report))
+        ShellDeleteQuietly(request.Paths(), permanent);
+
+    DeleteOutcome outcome;
+    auto held = request.HeldBack().begin();
+    std::size_t at = 0;
+    for (std::u16string_view listed : found) {
+        std::u16string path(listed);
+        unsigned long error = 0;
+        if (held != request.HeldBack().end() && held->index == at) {
+            outcome.stayed.push_back({std::move(path), SjisToUtf16(HeldBackText(held->reason))});
+            ++held;
+        } else if (const Presence presence = PathPresence(path, error);
+                   presence == Presence::Gone) {
+            outcome.freed += selection.sizes[at];
+            outcome.went.push_back(std::move(path));
         } else {
-            ++gone;
-            freed += selection.sizes[at];
+            std::u16string reason = LeftReason(presence, error, permanent, report, path);
+            outcome.stayed.push_back({std::move(path), std::move(reason)});
         }
         ++at;
     }
-    const std::size_t remaining = found.Count() - gone;
+    return outcome;
+}
+
+int Delete(const Selection& selection, bool permanent) {
+    const DeleteOutcome outcome = DeleteSelection(selection, permanent);
     Say(StdStream::Output, std::string(permanent ? "削除しました: " : "ゴミ箱へ入れました: ") +
-                               CountAndSize(gone, freed) + "、残り: " + std::to_string(remaining) +
-                               " 件");
+                               CountAndSize(outcome.went.size(), outcome.freed) +
+                               "、残り: " + std::to_string(outcome.stayed.size()) + " 件");
+    std::u16string left;
+    for (const StayedFile& file : outcome.stayed)
+        left.append(file.path).append(u"\t").append(file.reason).append(u"\r\n");
     WriteStd(StdStream::Error, left);
-    return remaining ? kExitFilesRemain : kExitDone;
+    return outcome.stayed.empty() ? kExitDone : kExitFilesRemain;
 }
 
 } // namespace
@@ -217,6 +257,9 @@ int RunUnattended(const std::vector<std::u16string>& args) {
         Say(StdStream::Error, e.Message());
         return kExitNothingToDo;
     }
+    // A "/" is taken as "\" before the walk, so that every path found is in the form
+    // the shell's request reads.
+    job.folder = Backslashed(job.folder);
     if (job.folder.empty()) {
         Say(StdStream::Error, "整理するフォルダーがありません (/folder で指定してください)");
         return kExitNothingToDo;

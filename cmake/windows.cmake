@@ -32,6 +32,7 @@ add_library(tavrix_gui STATIC
   components/XPGroupBox.cpp
   components/HtLabel.cpp
   platform/shell.cpp
+  platform/recycle_operation.cpp
   platform/file_system.cpp
   platform/folder_watch.cpp
   platform/console.cpp

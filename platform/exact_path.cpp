@@ -11,12 +11,6 @@ bool StartsWith(std::u16string_view text, std::u16string_view start) {
     return text.substr(0, start.size()) == start;
 }
 
-// "\\?\" or "\\.\" once "/" reads as "\": only a literal "\\?\" skips the clean-up,
-// so these are resolved like any other path.
-bool IsDevicePath(std::u16string_view s) {
-    return StartsWith(s, kExactPrefix) || StartsWith(s, u"\\\\.\\");
-}
-
 bool IsUncPath(std::u16string_view s) { return StartsWith(s, u"\\\\") && !IsDevicePath(s); }
 
 bool HasDrive(std::u16string_view s) {
@@ -42,12 +36,6 @@ std::size_t RootLength(std::u16string_view s) {
 bool IsFull(std::u16string_view s) {
     const std::size_t root = RootLength(s);
     return root > 2 || (root == 2 && s.size() > 2 && s[2] == kSeparator);
-}
-
-std::u16string Backslashed(std::u16string_view path) {
-    std::u16string s(path);
-    std::replace(s.begin(), s.end(), u'/', kSeparator);
-    return s;
 }
 
 // A full path with "\" for separators, made exact.
@@ -100,6 +88,20 @@ std::u16string ExactPath(std::u16string_view path, std::u16string_view currentFo
         }
     }
     return ExactFull(s);
+}
+
+std::u16string Backslashed(std::u16string_view path) {
+    std::u16string s(path);
+    std::replace(s.begin(), s.end(), u'/', kSeparator);
+    return s;
+}
+
+// Only a literal "\\?\" skips the clean-up (see ExactPath): both forms are otherwise
+// resolved like any other path.
+bool IsDevicePath(std::u16string_view path) {
+    const auto separator = [](char16_t c) { return c == kSeparator || c == u'/'; };
+    return path.size() >= 4 && separator(path[0]) && separator(path[1]) &&
+           (path[2] == u'?' || path[2] == u'.') && separator(path[3]);
 }
 
 bool PlainFormIsExact(std::u16string_view path) {

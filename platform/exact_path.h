@@ -16,3 +16,9 @@ std::u16string ExactPath(std::u16string_view path, std::u16string_view currentFo
 // False when some part other than "." and ".." ends in "." or " ": the plain form
 // then names another file than the one listed.
 bool PlainFormIsExact(std::u16string_view path);
+
+// The path with every "/" written as "\", as the system reads it.
+std::u16string Backslashed(std::u16string_view path);
+
+// Whether the path starts "\\?\" or "\\.\" ("/" read as "\"): the system's device forms.
+bool IsDevicePath(std::u16string_view path);

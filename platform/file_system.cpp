@@ -4,6 +4,9 @@
 #include "toolkit/scoped.h"
 #include "toolkit/shift_jis.h"
 
+#include <algorithm>
+#include <vector>
+
 namespace {
 
 bool HasWildcard(const std::u16string& path) {
@@ -60,6 +63,13 @@ bool PathExists(const std::u16string& path) {
     return GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES;
 }
 
+Presence PathPresence(const std::u16string& path, unsigned long& error) {
+    if (GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES)
+        return Presence::There;
+    error = GetLastError();
+    return PresenceAfterFailure(error);
+}
+
 bool FileExists(const std::u16string& path) {
     if (path.empty() || HasWildcard(path)) return false;
     TFindFile find(path);
@@ -73,6 +83,23 @@ void ForceDirectories(const std::u16string& path) {
     const std::size_t separator = dir.rfind(u'\\');
     if (separator != std::u16string::npos) ForceDirectories(dir.substr(0, separator));
     CreateDirectoryW(AsWide(dir.c_str()), nullptr);
+}
+
+std::u16string VolumeRootOf(const std::u16string& path) {
+    std::vector<wchar_t> root(std::max<std::size_t>(path.size() + 2, MAX_PATH + 1));
+    if (!GetVolumePathNameW(AsWide(path.c_str()), root.data(), static_cast<DWORD>(root.size())))
+        return std::u16string();
+    return AsUtf16(root.data());
+}
+
+unsigned DriveTypeOf(const std::u16string& root) { return GetDriveTypeW(AsWide(root.c_str())); }
+
+std::u16string DriveTargetOf(const std::u16string& drive) {
+    // The answer is a list; the first name in it is what the drive stands for now.
+    std::vector<wchar_t> targets(32768);
+    if (!QueryDosDeviceW(AsWide(drive.c_str()), targets.data(), static_cast<DWORD>(targets.size())))
+        return std::u16string();
+    return AsUtf16(targets.data());
 }
 
 bool ReadWholeFile(const std::u16string& path, std::string& bytes) {

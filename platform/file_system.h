@@ -1,5 +1,6 @@
 // File-system queries, the directory listing, and the settings files' reads and writes.
 #pragma once
+#include "platform/delete_request.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/scoped.h"
 
@@ -23,6 +24,10 @@ public:
     // The current entry's bare name, valid until the next call of Next.
     const char16_t* Name() const;
     DWORD Attributes() const { return data_.dwFileAttributes; }
+    // The entry's reparse tag, as the listing gives it for a reparse point; 0 otherwise.
+    DWORD ReparseTag() const {
+        return (data_.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) ? data_.dwReserved0 : 0;
+    }
     // The entry's last write as a FILETIME count (0 when the system has none), and its
     // size, as the listing reports them.
     std::uint64_t LastWriteTime() const {
@@ -44,10 +49,20 @@ private:
 bool FolderExists(const std::u16string& path);
 // Whether anything is there under that exact name.
 bool PathExists(const std::u16string& path);
+// Whether anything is still there after a delete, as the system says: `error`
+// gets the query's error when the answer is Unknown.
+Presence PathPresence(const std::u16string& path, unsigned long& error);
 // True when the path names an existing file (a folder of that name does not count).
 bool FileExists(const std::u16string& path);
 // Creates the folder and every missing parent; the outcome is not examined.
 void ForceDirectories(const std::u16string& path);
+
+// The root of the volume that holds the path ("C:\", "\\server\share\", a mounted
+// folder), the kind of drive there, and what a drive "X:" stands for; empty (0 for
+// the kind) when the system cannot tell.
+std::u16string VolumeRootOf(const std::u16string& path);
+unsigned DriveTypeOf(const std::u16string& root);
+std::u16string DriveTargetOf(const std::u16string& drive);
 
 // Reads a whole file, opened with others denied writing. False when it cannot be opened.
 bool ReadWholeFile(const std::u16string& path, std::string& bytes);

@@ -27,7 +27,26 @@ void ShellDeleteFiles(HWND owner, const std::u16string& pathList, bool permanent
 
 // The same request for a run that nobody watches: no window and no prompt at all. A
 // file the recycle bin cannot take is left where it is, never destroyed instead.
+// Wine refuses the question that would destroy it; on Windows the newer engine of
+// RecycleQuietly makes that a rule of its own.
 void ShellDeleteQuietly(const std::u16string& pathList, bool permanent);
+
+// What the recycle-bin operation of RecycleQuietly did beyond moving files.
+struct RecycleReport {
+    // The files it refused because the shell would have destroyed them, as the
+    // shell names them.
+    std::vector<std::u16string> refused;
+    // Whether it stopped before its end; every file after stays where it is.
+    bool stopped = false;
+};
+
+// Every path of `pathList` (as for ShellDeleteFiles) into the recycle bin through
+// the shell's file-operation engine, for a run that nobody watches: no window and no
+// question at all, and each file only into the bin: one the shell would destroy is
+// refused, and one destroyed all the same stops the rest. False, with nothing done,
+// where the system has no such engine (older systems, Wine): ShellDeleteQuietly
+// then takes its place.
+bool RecycleQuietly(const std::u16string& pathList, RecycleReport& report);
 
 // Opens a link (Shift_JIS) with its default handler; the shell's result, below 32 for a failure.
 // Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.

@@ -7,6 +7,9 @@
 
 static_assert(kAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY, "the platform's bit");
 static_assert(kAttributeReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT, "the platform's bit");
+static_assert(IsReparseTagNameSurrogate(kReparseTagNameSurrogate) &&
+                  !IsReparseTagNameSurrogate(~kReparseTagNameSurrogate),
+              "the platform's bit");
 
 namespace {
 
@@ -19,6 +22,7 @@ public:
         if (!find_.Next()) return false;
         entry.name = find_.Name();
         entry.attributes = find_.Attributes();
+        entry.reparseTag = find_.ReparseTag();
         entry.lastWrite = find_.LastWriteTime();
         entry.size = find_.Size();
         return true;

@@ -20,6 +20,16 @@ bool PassesQuestionTest(const std::string& pattern, const std::string& extension
     return true;
 }
 
+// The whole-item test: the item lowered as the extension was, then byte for byte.
+// The system's own case-insensitive search would also take ".ｔｍｐ" for ".tmp" on
+// Windows, and not under Wine.
+bool IsItemOf(const std::string& pattern, const std::string& extension, const CodePage& codePage) {
+    if (pattern.size() != extension.size()) return false;
+    std::string lowered = pattern;
+    codePage.Lower(&lowered[0], lowered.size());
+    return lowered == extension;
+}
+
 } // namespace
 
 Extension ExtensionOf(std::u16string_view name, const CodePage& codePage) {
@@ -34,14 +44,15 @@ Extension ExtensionOf(std::u16string_view name, const CodePage& codePage) {
     return extension;
 }
 
-bool MatchesPatterns(const Extension& extension, const PatternList& patterns) {
+bool MatchesPatterns(const Extension& extension, const PatternList& patterns,
+                     const CodePage& codePage) {
     const std::string& bytes = extension.bytes;
-    // A blank line of the list file gives an empty item, which must not select
-    // every file without extension.
-    if (extension.whole && !bytes.empty() && patterns.FindExact(bytes) >= 0) return true;
     const int count = patterns.Count();
     for (int index = 0; index < count; ++index) {
         const std::string pattern = patterns.Item(index);
+        // A blank line of the list file gives an empty item, which must not select
+        // every file without extension.
+        if (extension.whole && !bytes.empty() && IsItemOf(pattern, bytes, codePage)) return true;
         const std::size_t star = pattern.find('*');
         // Leading bytes of a partial extension are exact: a star test that ends
         // within them decides as it would for the whole.
@@ -55,5 +66,5 @@ bool MatchesPatterns(const Extension& extension, const PatternList& patterns) {
 
 bool MatchesPatterns(std::u16string_view name, const PatternList& patterns,
                      const CodePage& codePage) {
-    return MatchesPatterns(ExtensionOf(name, codePage), patterns);
+    return MatchesPatterns(ExtensionOf(name, codePage), patterns, codePage);
 }

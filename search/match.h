@@ -12,9 +12,6 @@ public:
     virtual int Count() const = 0;
     // The item at index, 0 <= index < Count(), in list order.
     virtual std::string Item(int index) const = 0;
-    // First item equal to text ignoring letter case, or -1 (the list's own
-    // whole-item search).
-    virtual int FindExact(const std::string& text) const = 0;
 };
 
 // A name's extension as the patterns see it: from its last "." to its end, in the
@@ -27,11 +24,14 @@ struct Extension {
 };
 Extension ExtensionOf(std::u16string_view name, const CodePage& codePage);
 
-// True when the extension passes one of the patterns: equal to an item ignoring
-// case, or an item's "*" or "?" test. An extension that is not whole passes only a
+// True when the extension passes one of the patterns: equal to an item lower-cased
+// as the extension is (letter case alone is ignored: full and half width, hiragana
+// and katakana stay apart on every system), or an item's "*" or "?" test. An extension that is not
+// whole passes only a
 // "*" test decided by its leading bytes: a pattern never selects more than its
 // bytes say, and "?" stands for one byte, never for a character without one.
-bool MatchesPatterns(const Extension& extension, const PatternList& patterns);
+bool MatchesPatterns(const Extension& extension, const PatternList& patterns,
+                     const CodePage& codePage);
 
 // The bare file name's extension against the patterns; the rest of the name plays
 // no part, whatever characters it holds.

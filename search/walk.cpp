@@ -35,9 +35,7 @@ void SearchFolder(Walk& walk, const std::u16string& folder) {
     while (listing->Next(entry)) {
         if (IsDotEntry(entry.name)) continue;
         if (entry.attributes & kAttributeDirectory) {
-            // A link or junction can lead out of the chosen tree, or back
-            // into it without end; only real subfolders are entered.
-            if (walk.host.SubfoldersOn() && !(entry.attributes & kAttributeReparsePoint)) {
+            if (walk.host.SubfoldersOn() && EntersFolder(entry)) {
                 path += entry.name;
                 SearchFolder(walk, path);
                 path.resize(prefixLength);
@@ -51,6 +49,11 @@ void SearchFolder(Walk& walk, const std::u16string& folder) {
 }
 
 } // namespace
+
+bool EntersFolder(const DirEntry& folder) {
+    if (!(folder.attributes & kAttributeReparsePoint)) return true;
+    return folder.reparseTag != 0 && !(folder.reparseTag & kReparseTagNameSurrogate);
+}
 
 bool SearchTree(const std::u16string& start, DirectorySource& source, WalkHost& host) {
     Walk walk{source, host, true};

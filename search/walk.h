@@ -9,12 +9,16 @@
 // The attribute bits the walk reads, as the platform's headers define them.
 constexpr unsigned long kAttributeDirectory = 0x10;
 constexpr unsigned long kAttributeReparsePoint = 0x400;
+// The bit of a reparse tag that marks another name for something elsewhere: a
+// junction, a symbolic link, a mount point.
+constexpr unsigned long kReparseTagNameSurrogate = 0x20000000;
 
 struct DirEntry {
     const char16_t* name; // bare name, valid until the next call of Next
     unsigned long attributes;
-    std::uint64_t lastWrite; // FILETIME count (100 ns since 1601, UTC); 0 when unknown
-    std::uint64_t size;      // bytes
+    unsigned long reparseTag; // with kAttributeReparsePoint: the tag as listed, 0 when unknown
+    std::uint64_t lastWrite;  // FILETIME count (100 ns since 1601, UTC); 0 when unknown
+    std::uint64_t size;       // bytes
 };
 
 class DirListing {
@@ -44,6 +48,12 @@ public:
     // Appends the full path of a selected file to the found files and shows the count.
     virtual void FileFound(const std::u16string& path, const DirEntry& entry) = 0;
 };
+
+// Whether the walk enters a folder entry: a plain folder, or a reparse point that
+// holds its own entries (cloud files, deduplication), never one that names
+// something elsewhere, which can lead out of the tree or back into it without end,
+// nor one whose tag the listing did not give.
+bool EntersFolder(const DirEntry& folder);
 
 // Walks start depth first, in listing order; false when a cancel was seen.
 // Folders that can't be listed contribute nothing.

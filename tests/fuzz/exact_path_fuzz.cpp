@@ -1,6 +1,8 @@
-// The exact form of any path against any current folder. Input: UTF-16LE units, the
-// path, a NUL unit, the current folder.
+// The exact form of any path against any current folder, and whether the shell's
+// request may take the path. Input: UTF-16LE units, the path, a NUL unit, the
+// current folder.
 #include "platform/exact_path.h"
+#include "search/shell_request.h"
 
 #include "support/native_text.h"
 
@@ -21,5 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (converted && exact.back() != u'\\' && path.back() != u':' &&
         ExactPath(path + u"\\n. ", current) != exact + u"\\n. ")
         std::abort();
+    // The shell's request takes a path only in a plain form that names it exactly.
+    if (!ShellCannotTake(path) && (IsDevicePath(path) || !PlainFormIsExact(path))) std::abort();
     return 0;
 }

@@ -14,13 +14,15 @@ namespace {
 struct Entry {
     std::u16string name;
     unsigned long attributes;
+    unsigned long reparseTag;
 };
 
 Entry File(const std::string& name, unsigned long attributes = 0x20) {
-    return {Utf8ToUtf16(name), attributes};
+    return {Utf8ToUtf16(name), attributes, 0};
 }
-Entry Folder(const std::string& name, unsigned long attributes = 0x10) {
-    return {Utf8ToUtf16(name), attributes};
+Entry Folder(const std::string& name, unsigned long attributes = 0x10,
+             unsigned long reparseTag = 0) {
+    return {Utf8ToUtf16(name), attributes, reparseTag};
 }
 
 class ScriptedListing : public DirListing {
@@ -30,6 +32,7 @@ public:
         if (next_ == entries_.size()) return false;
         entry.name = entries_[next_].name.c_str();
         entry.attributes = entries_[next_].attributes;
+        entry.reparseTag = entries_[next_].reparseTag;
         ++next_;
         return true;
     }
@@ -153,19 +156,44 @@ TEST(SearchTree, SubfolderOptionIsReadAtEachFolderEntry) {
     EXPECT_EQ(host.subfolderReads, 3);
 }
 
-TEST(SearchTree, NeverFollowsLinksOrJunctions) {
+TEST(SearchTree, NeverFollowsLinksOrJunctionsButEntersCloudFolders) {
     ScriptedSource source;
-    source.folders["C:\\d\\*.*"] = {Folder("link", 0x410), Folder("junction", 0x412),
-                                    Folder("real")};
+    source.folders["C:\\d\\*.*"] = {Folder("link", 0x410), Folder("junction", 0x412, 0xA0000003),
+                                    Folder("cloud", 0x410, 0x9000001A), Folder("real")};
     source.folders["C:\\d\\link\\*.*"] = {File("outside.tmp")};
     source.folders["C:\\d\\junction\\*.*"] = {File("outside.tmp")};
+    source.folders["C:\\d\\cloud\\*.*"] = {File("synced.tmp")};
     source.folders["C:\\d\\real\\*.*"] = {File("in.tmp")};
     RecordingHost host;
     EXPECT_TRUE(SearchTree(Utf8ToUtf16("C:\\d"), source, host));
     EXPECT_EQ(host.events,
-              (Events{"enter C:\\d", "enter C:\\d\\real", "found C:\\d\\real\\in.tmp"}));
-    EXPECT_EQ(source.opened, (Events{"C:\\d\\*.*", "C:\\d\\real\\*.*"}));
-    EXPECT_EQ(host.subfolderReads, 3);
+              (Events{"enter C:\\d", "enter C:\\d\\cloud", "found C:\\d\\cloud\\synced.tmp",
+                      "enter C:\\d\\real", "found C:\\d\\real\\in.tmp"}));
+    EXPECT_EQ(source.opened, (Events{"C:\\d\\*.*", "C:\\d\\cloud\\*.*", "C:\\d\\real\\*.*"}));
+    EXPECT_EQ(host.subfolderReads, 4);
+}
+
+// A reparse folder is entered only when its tag says it holds entries of its own.
+TEST(EntersFolder, ByTheReparseTag) {
+    const struct {
+        unsigned long attributes, tag;
+        bool entered;
+    } cases[] = {
+        {0x10, 0, true},            // a plain folder
+        {0x410, 0, false},          // a tag the listing did not give (Wine's links)
+        {0x410, 0xA0000003, false}, // junction, mount point
+        {0x410, 0xA000000C, false}, // symbolic link
+        {0x410, 0xA000001D, false}, // Linux subsystem's symbolic link
+        {0x410, 0xA0000019, false}, // global reparse point
+        {0x410, 0x9000001A, true},  // cloud files (OneDrive)
+        {0x410, 0x9000F01A, true},  // cloud files, a flavour of it
+        {0x410, 0x80000021, true},  // OneDrive
+        {0x410, 0x80000013, true},  // deduplication
+        {0x410, 0x8000001E, true},  // Azure File Sync
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(EntersFolder(DirEntry{u"f", c.attributes, c.tag, 0, 0}), c.entered)
+            << std::hex << c.attributes << " " << c.tag;
 }
 
 struct PrefixCase {

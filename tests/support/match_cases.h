@@ -107,6 +107,14 @@ inline const std::vector<MatchCase> kMatchCases = {
     {{".\x82\x94*"}, "x.\x82\x73\x82\x6C\x82\x6F", true},
     {{".\x82\x73*"}, "x.\x82\x73\x82\x6C\x82\x6F", false},
     {{".\x82\x94??"}, "x.\x82\x73\x82\x6C", true},
+    // Only letter case is ignored, on every system: ｔｍｐ, データ (83 66 81 5B 83 5E)
+    // and ﾃﾞｰﾀ (C3 DE B0 C0), あ and ア each stay apart.
+    {{".tmp"}, "x.\x82\x94\x82\x8D\x82\x90", false},
+    {{".\x82\x94\x82\x8D\x82\x90"}, "x.TMP", false},
+    {{".\x83\x66\x81\x5B\x83\x5E"}, "x.\xC3\xDE\xB0\xC0", false},
+    {{".\xC3\xDE\xB0\xC0"}, "x.\x83\x66\x81\x5B\x83\x5E", false},
+    {{".\xC3\xDE\xB0\xC0"}, "x.\xC3\xDE\xB0\xC0", true},
+    {{".\x82\xA0"}, "x.\x83\x41", false},
     // ア (83 41) has a trail byte in the A-Z range, which is never lowered.
     {{".\x83\x41"}, "x.\x83\x41", true},
     {{".\x83\x61"}, "x.\x83\x41", false},

@@ -1,6 +1,5 @@
 // A pattern list held in a vector, for the native tests and the fuzzer of the
-// matcher. Its whole-item search finds empty items too, unlike the list box, so
-// that the matcher's own empty-extension rule is what they check.
+// matcher.
 #pragma once
 #include "search/match.h"
 #include "support/native_text.h"
@@ -22,16 +21,9 @@ public:
         itemsRead.push_back(index);
         return items_.at(static_cast<std::size_t>(index));
     }
-    int FindExact(const std::string& text) const override {
-        searches.push_back(text);
-        for (std::size_t i = 0; i < items_.size(); ++i)
-            if (Lowered(items_[i]) == Lowered(text)) return static_cast<int>(i);
-        return -1;
-    }
 
-    // What the matcher asked, in order.
+    // The items the matcher read, in order.
     mutable std::vector<int> itemsRead;
-    mutable std::vector<std::string> searches;
 
 private:
     std::vector<std::string> items_;

@@ -6,7 +6,9 @@
 #include "scratch_tree.h"
 
 #include "app/size_text.h"
+#include "platform/file_system.h"
 #include "search/file_age.h"
+#include "search/shell_request.h"
 #include "toolkit/shift_jis.h"
 #include "toolkit/scoped.h"
 
@@ -105,6 +107,18 @@ bool Contains(const std::u16string& text, const char* ansi) {
     return text.find(SjisToUtf16(ansi)) != std::u16string::npos;
 }
 
+// The paths of the files that stayed, each listed on standard error with a reason
+// after a tab, in the order listed.
+std::vector<std::u16string> StayedPaths(const std::u16string& err) {
+    std::vector<std::u16string> paths;
+    for (const std::u16string& line : Lines(err)) {
+        const std::size_t tab = line.find(u'\t');
+        EXPECT_TRUE(tab != std::u16string::npos && tab + 1 < line.size()) << "with its reason";
+        paths.push_back(line.substr(0, tab));
+    }
+    return paths;
+}
+
 // A tree of Japanese names, names outside code page 932, hidden and upper-case
 // files; what the patterns below select and what they leave.
 const std::u16string kSelected[] = {u"a.tmp",
@@ -116,8 +130,13 @@ const std::u16string kSelected[] = {u"a.tmp",
                                     u".hidden.tmp",
                                     u"sub\\\u65E5\u672C.tmp",
                                     u"sub\\deep\\\U0001F600.b1k"};
-const std::u16string kKept[] = {u"c.doc",     u"Makefile",           u"caf\u00E9.doc",
-                                u"x.q\uD55C", u"cafe.tmp\\keep.doc", u"sub\\d.bk"};
+const std::u16string kKept[] = {u"c.doc",
+                                u"Makefile",
+                                u"caf\u00E9.doc",
+                                u"x.q\uD55C",
+                                u"cafe.tmp\\keep.doc",
+                                u"sub\\d.bk",
+                                u"x.\uFF54\uFF4D\uFF50"};
 const std::vector<std::string> kPatterns = {".tmp", ".b?k", ".t*"};
 
 class Unattended : public AppFixture {
@@ -274,6 +293,7 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         {{u"/delete", u"/trash"}, 1, "動作は一つだけ"},
         {{u"/delete", u"/subfolders", u"/nosubfolders"}, 1, "一緒に指定できません"},
         {{u"/delete", u"/folder", u"work"}, 1, "絶対パス"},
+        {{u"/delete", u"/folder", u"\\\\?\\" + folder}, 1, "で始まるパスは使えません"},
         {{u"/delete", u"/olderthan", u"-1"}, 1, "/olderthan \"-1\": 日数は 0 から 36500"},
         {{u"/delete", u"/olderthan", u"1", u"/olderthan", u"1"}, 1, "/olderthan は一度だけ"},
         {{u"/delete", u"/folder", folder + u"\\gone"}, 2, "フォルダーがありません"},
@@ -354,7 +374,7 @@ TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {
     ExpectTreeIntact();
     EXPECT_TRUE(Contains(run.out, "ゴミ箱へ入れました: 0 件 (0 バイト)、残り: 5 件"))
         << Utf16ToSjis(run.out);
-    std::vector<std::u16string> left = Lines(run.err);
+    std::vector<std::u16string> left = StayedPaths(run.err);
     std::sort(left.begin(), left.end());
     std::vector<std::u16string> expected;
     for (const char16_t* name :
@@ -405,13 +425,13 @@ TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSibl
         {u"/trash", u"/folder", siblings.WidePath(u"sub."), u"/nosubfolders", u"/pattern", u".tmp"},
         scratch);
     EXPECT_EQ(inside.exitCode, 3u);
-    EXPECT_EQ(Lines(inside.err), Under(siblings, 2, 3));
+    EXPECT_EQ(StayedPaths(inside.err), Under(siblings, 2, 3));
     args[0] = u"/delete";
     const ProgramRun burn = RunProgram(args, scratch);
     EXPECT_EQ(burn.exitCode, 3u);
     EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件 (0 バイト)、残り: 3 件"))
         << Utf16ToSjis(burn.out);
-    EXPECT_EQ(Sorted(Lines(burn.err)), Under(siblings, 0, 3));
+    EXPECT_EQ(Sorted(StayedPaths(burn.err)), Under(siblings, 0, 3));
     expectStayed(siblings);
 
     // The window's ゴミ箱へ over the same tree afresh: one message, owned by the window.
@@ -423,7 +443,10 @@ TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSibl
     Pump();
     const auto boxes = BoxesDuring([this] { Click(main->Button4.Handle()); });
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_NE(boxes[0].text.find("3 個のファイルをゴミ箱へ"), std::string::npos) << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("3 個のファイルはシェルに正しく渡せないため、ゴミ箱へ入れずに"),
+              std::string::npos)
+        << boxes[0].text;
+    EXPECT_NE(boxes[0].text.find("末尾がピリオドか空白の名前: 3 個"), std::string::npos);
     EXPECT_EQ(boxes[0].owner, main->Handle());
     expectStayed(again);
     Discard();
@@ -475,6 +498,89 @@ TEST_F(Unattended, OlderThanSelectsAlikeInEveryActionAndTheSummarySumsTheSizes) 
         for (const auto& f : files)
             EXPECT_EQ(PathExists(dated / f.name), f.step > step) << f.name;
     }
+}
+
+// Beside a file that goes, one named like a device and one whose plain path is too
+// long for the shell: both stay, each with its reason, and the rest of the request is
+// made. The folder is given with "/"; every path found has "\".
+TEST_F(Unattended, PathsTheShellCannotTakeStayWithTheirReasonsAndTheRestGoes) {
+    const std::u16string deep(200, u'd');
+    const std::u16string deeper = deep + u"\\" + deep, deepest = deeper + u"\\" + deep;
+    const std::u16string names[] = {u"a.tmp", u"aux.tmp", deepest + u"\\x.tmp"};
+    const auto slashed = [](const ScratchTree& at) {
+        std::u16string path = SjisToUtf16(at.Path());
+        std::replace(path.begin(), path.end(), u'\\', u'/');
+        return path;
+    };
+    const auto expectOnlyFirstGone = [&names](const ScratchTree& at) {
+        for (const std::u16string& name : names)
+            EXPECT_EQ(WideExists(at.WidePath(name)), name != names[0]) << Utf16ToSjis(name);
+    };
+    ScratchTree burnt, again;
+    for (const ScratchTree* at : {&burnt, &again}) {
+        for (const std::u16string& folder : {deep, deeper, deepest})
+            at->WideFolder(folder);
+        for (const std::u16string& name : names)
+            at->WideFile(name);
+    }
+    const ProgramRun run = RunProgram(
+        {u"/delete", u"/folder", slashed(burnt), u"/subfolders", u"/pattern", u".tmp"}, scratch);
+    EXPECT_EQ(run.exitCode, 3u);
+    EXPECT_TRUE(Contains(run.out, "削除しました: 1 件 (0 バイト)、残り: 2 件"))
+        << Utf16ToSjis(run.out);
+    const std::u16string tab = u"\t";
+    EXPECT_EQ(
+        Sorted(Lines(run.err)),
+        Sorted(
+            {burnt.WidePath(names[1]) + tab + SjisToUtf16(HeldBackText(HeldBackReason::DeviceName)),
+             burnt.WidePath(names[2]) + tab + SjisToUtf16(HeldBackText(HeldBackReason::TooLong))}));
+    expectOnlyFirstGone(burnt);
+
+    // The window's 削除 over the same tree afresh, the folder typed with "/": one message.
+    Start();
+    main->Edit1.SetWideText(slashed(again));
+    main->ListBox1.Add(".tmp");
+    main->opSubfolder->SetChecked(true);
+    Pump();
+    const auto boxes = BoxesDuring([this] { Click(main->Button5.Handle()); });
+    ASSERT_EQ(boxes.size(), 1u);
+    for (const std::string& says :
+         {std::string("2 個のファイルはシェルに正しく渡せないため、削除せずに残しました"),
+          HeldBackText(HeldBackReason::DeviceName) + std::string(": 1 個"),
+          HeldBackText(HeldBackReason::TooLong) + std::string(": 1 個")})
+        EXPECT_NE(boxes[0].text.find(says), std::string::npos) << boxes[0].text;
+    expectOnlyFirstGone(again);
+    Discard();
+}
+
+// A share, which Wine serves from the prefix's dosdevices\unc: a run into the recycle
+// bin cannot prove it to be on a local fixed disk (Windows calls it a network drive,
+// Wine cannot tell its volume), so its file stays with that reason, never destroyed
+// for want of a bin; deleting for good takes it.
+TEST_F(Unattended, RecycleBinRunsHoldBackWhatIsNotOnALocalFixedDisk) {
+    ScratchTree shared;
+    shared.File("a.tmp");
+    char prefix[MAX_PATH] = {};
+    ASSERT_GT(GetEnvironmentVariableA("WINEPREFIX", prefix, MAX_PATH), 0u);
+    const std::string shares = std::string(prefix) + "/dosdevices/unc/localhost";
+    const std::u16string share = u"\\\\localhost\\" + SjisToUtf16(NameOf(shared.Path()));
+    const std::u16string file = share + u"\\a.tmp";
+    ASSERT_TRUE(RunUnix("Z:\\bin\\sh -c \"mkdir -p '" + shares + "' && ln -s '" +
+                            UnixPath(shared.Path()) + "' '" + shares + "/" + NameOf(shared.Path()) +
+                            "'\"",
+                        [&file] { return PathExists(file); }));
+
+    std::vector<std::u16string> args = {u"/trash", u"/folder", share, u"/pattern", u".tmp"};
+    const ProgramRun trash = RunProgram(args, scratch);
+    EXPECT_EQ(trash.exitCode, 3u);
+    EXPECT_EQ(trash.err,
+              file + u"\t" + SjisToUtf16(HeldBackText(HeldBackReason::NoRecycleBin)) + u"\r\n");
+    EXPECT_TRUE(PathExists(file));
+
+    args[0] = u"/delete";
+    const ProgramRun burn = RunProgram(args, scratch);
+    EXPECT_EQ(burn.exitCode, 0u) << Utf16ToSjis(burn.err);
+    EXPECT_FALSE(PathExists(file));
 }
 
 } // namespace

@@ -1,0 +1,49 @@
+#include "search/recycle_volume.h"
+
+namespace {
+
+constexpr std::u16string_view kDeviceRoot = u"\\??\\";
+constexpr std::u16string_view kShareRoot = u"UNC\\";
+// A subst drive may stand for a folder on another one, but never more deeply than
+// there are letters: past that, the drives stand for each other.
+constexpr int kLetters = 26;
+
+bool StartsWith(std::u16string_view text, std::u16string_view start) {
+    return text.substr(0, start.size()) == start;
+}
+
+bool IsDrivePath(std::u16string_view path) {
+    const char16_t letter = path.empty() ? u'\0' : static_cast<char16_t>(path[0] | 0x20);
+    return path.size() >= 2 && letter >= u'a' && letter <= u'z' && path[1] == u':' &&
+           (path.size() == 2 || path[2] == u'\\');
+}
+
+// The path with every subst drive replaced by the folder it stands for; empty when
+// a drive cannot be asked about or the drives stand for each other.
+std::u16string WithoutSubst(std::u16string path, VolumeQueries& queries) {
+    for (int step = 0; step <= kLetters; ++step) {
+        if (!IsDrivePath(path)) return path;
+        const std::u16string target = queries.DriveTarget(path.substr(0, 2));
+        if (target.empty()) return std::u16string();
+        if (!StartsWith(target, kDeviceRoot)) return path;
+        std::u16string folder = target.substr(kDeviceRoot.size());
+        if (StartsWith(folder, kShareRoot)) folder = u"\\" + folder.substr(kShareRoot.size() - 1);
+        while (!folder.empty() && folder.back() == u'\\')
+            folder.pop_back();
+        path = folder + path.substr(2);
+    }
+    return std::u16string();
+}
+
+} // namespace
+
+bool RecycleVolumes::OnLocalFixedDisk(std::u16string_view path) {
+    const std::size_t separator = path.rfind(u'\\');
+    const std::u16string_view folder = path.substr(0, separator == path.npos ? 0 : separator + 1);
+    if (!folder.empty() && folder == folder_) return answer_;
+    folder_ = folder;
+    const std::u16string real = WithoutSubst(std::u16string(path), queries_);
+    const std::u16string root = real.empty() ? real : queries_.VolumeRoot(real);
+    answer_ = !root.empty() && queries_.DriveType(root) == kDriveFixed;
+    return answer_;
+}
