@@ -49,6 +49,9 @@ bool FileExists(const std::u16string& path);
 // Creates the folder and every missing parent; the outcome is not examined.
 void ForceDirectories(const std::u16string& path);
 
+// Writes all the bytes at the file's position; false when the system stops short.
+bool WriteAll(HANDLE file, const std::string& bytes);
+
 // Reads a whole file, opened with others denied writing. False when it cannot be opened.
 bool ReadWholeFile(const std::u16string& path, std::string& bytes);
 
