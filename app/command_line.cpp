@@ -81,6 +81,13 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
             const std::optional<unsigned> days = DaysOf(args[++i]);
             if (!days) return fail(CommandProblem::BadDays, args[i]);
             parsed.request.olderThanDays = *days;
+        } else if (name == u"fromlist" || name == u"log") {
+            const bool log = name == u"log";
+            std::optional<std::u16string>& file =
+                log ? parsed.request.log : parsed.request.fromList;
+            if (file) return fail(log ? CommandProblem::TwoLogs : CommandProblem::TwoLists, arg);
+            if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
+            file = args[++i];
         } else if (name == u"folder" || name == u"pattern") {
             if (i + 1 == args.size()) return fail(CommandProblem::MissingValue, arg);
             const std::u16string& value = args[++i];

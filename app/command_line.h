@@ -1,6 +1,6 @@
 // The command line of an unattended run:
 //   tavrix.exe /list | /trash | /delete [/folder PATH] [/pattern EXT]... [/subfolders |
-//   /nosubfolders] [/olderthan DAYS] [/summary]
+//   /nosubfolders] [/olderthan DAYS] [/summary] [/fromlist FILE] [/log FILE]
 //   tavrix.exe /?
 // Options take "/" or "-" and any letter case.
 #pragma once
@@ -21,6 +21,11 @@ struct UnattendedRequest {
     // Only files last written more than this many days before the run; 0 takes all.
     unsigned olderThanDays = 0;
     bool summary = false; // a count and size line after /list
+    // Only the selected files this list names (what /list wrote, perhaps edited).
+    std::optional<std::u16string> fromList;
+    // The file each run appends its record to; kept when a later argument is wrong, so
+    // that the usage error is recorded too.
+    std::optional<std::u16string> log;
 };
 
 constexpr unsigned kMaxOlderThanDays = 36500;
@@ -40,6 +45,8 @@ enum class CommandProblem {
     DeviceFolder,   // subject: the folder, in the "\\?\" or "\\.\" form
     BadDays,        // subject: the days given, not a whole number up to kMaxOlderThanDays
     TwoAges,        // subject: the second /olderthan
+    TwoLists,       // subject: the second /fromlist
+    TwoLogs,        // subject: the second /log
 };
 
 struct ParsedCommand {

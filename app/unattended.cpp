@@ -2,12 +2,16 @@
 
 #include "app/command_line.h"
 #include "app/delete_outcome.h"
+#include "app/path_list.h"
+#include "app/run_log.h"
 #include "app/settings_store.h"
 #include "app/size_text.h"
 #include "platform/console.h"
 #include "platform/exact_path.h"
 #include "platform/file_system.h"
+#include "platform/log_file.h"
 #include "platform/shell.h"
+#include "platform/time_zone.h"
 #include "search/file_age.h"
 #include "search/findunit.h"
 #include "search/found_files.h"
@@ -24,6 +28,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <numeric>
+#include <optional>
 
 namespace {
 
@@ -49,9 +54,9 @@ struct Selection {
 class CollectingWalk : public WalkHost {
 public:
     CollectingWalk(const PatternList& patterns, bool subfolders, unsigned olderThanDays,
-                   std::uint64_t runStart, Selection& selection)
+                   std::uint64_t runStart, TListedPaths* listed, Selection& selection)
         : patterns_(patterns), subfolders_(subfolders), olderThanDays_(olderThanDays),
-          runStart_(runStart), selection_(selection) {}
+          runStart_(runStart), listed_(listed), selection_(selection) {}
     bool EnterFolder(const std::u16string&) override { return false; }
     bool SubfoldersOn() override { return subfolders_; }
     bool Matches(const DirEntry& entry) override {
@@ -59,6 +64,8 @@ public:
                OlderThanDays(entry.lastWrite, runStart_, olderThanDays_);
     }
     void FileFound(const std::u16string& path, const DirEntry& entry) override {
+        // With /fromlist, only what the list still names.
+        if (listed_ && !listed_->Take(path)) return;
         selection_.found.Add(path);
         selection_.sizes.push_back(entry.size);
     }
@@ -68,6 +75,7 @@ private:
     bool subfolders_;
     unsigned olderThanDays_;
     std::uint64_t runStart_;
+    TListedPaths* listed_;
     Selection& selection_;
 };
 
@@ -88,6 +96,7 @@ void Say(StdStream stream, const std::string& sjisLine) { Say(stream, SjisToUtf1
 const char kUsage[] =
     "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
     "                   [/subfolders | /nosubfolders] [/olderthan 日数] [/summary]\r\n"
+    "                   [/fromlist 一覧] [/log ログ]\r\n"
     "  /list          削除の対象になるファイルを一行ずつ書き出す (何も削除しない)\r\n"
     "  /trash         対象のファイルをゴミ箱へ入れる\r\n"
     "  /delete        対象のファイルをゴミ箱へ入れずに削除する\r\n"
@@ -99,9 +108,11 @@ const char kUsage[] =
     "                 (0 から 36500。0 はすべてのファイル。1 以上では、更新日時が不明か\r\n"
     "                 未来のファイルは対象外)\r\n"
     "  /summary       /list の最後に、対象の件数と合計サイズを標準エラーへ書き出す\r\n"
+    "  /fromlist      対象のうち、一覧 (/list の出力、UTF-8) にあるパスだけを扱う\r\n"
+    "  /log           実行の記録をログの末尾に追記する (UTF-8)\r\n"
     "設定は保存されたものを読むだけで、書き換えません。\r\n"
-    "終了コード: 0 完了 / 1 使い方の誤り / 2 フォルダーがない・拡張子がない / 3 "
-    "残ったファイルがある";
+    "終了コード: 0 完了 / 1 使い方・一覧・ログの誤り / 2 フォルダーがない・拡張子がない / 3 "
+    "残ったファイルがある / 4 ログに書き込めなかった";
 
 // The message for a command line that cannot run.
 std::u16string ProblemText(const ParsedCommand& parsed) {
@@ -134,6 +145,10 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
                SjisToUtf16("\": 日数は 0 から 36500 までの整数で指定してください");
     case CommandProblem::TwoAges:
         return SjisToUtf16("/olderthan は一度だけ指定できます");
+    case CommandProblem::TwoLists:
+        return SjisToUtf16("/fromlist は一度だけ指定できます");
+    case CommandProblem::TwoLogs:
+        return SjisToUtf16("/log は一度だけ指定できます");
     case CommandProblem::None:
     case CommandProblem::Help:
         break;
@@ -223,16 +238,156 @@ DeleteOutcome DeleteSelection(const Selection& selection, bool permanent) {
     return outcome;
 }
 
-int Delete(const Selection& selection, bool permanent) {
-    const DeleteOutcome outcome = DeleteSelection(selection, permanent);
-    Say(StdStream::Output, std::string(permanent ? "削除しました: " : "ゴミ箱へ入れました: ") +
-                               CountAndSize(outcome.went.size(), outcome.freed) +
-                               "、残り: " + std::to_string(outcome.stayed.size()) + " 件");
+// `/log "run.log": `
+std::u16string FileSubject(const char* option, const std::u16string& file) {
+    return SjisToUtf16(option) + u" \"" + file + u"\": ";
+}
+
+// What is wrong with the /fromlist file, and what to do about it.
+std::u16string ListProblemText(const std::u16string& file, PathListProblem problem) {
+    const std::u16string subject = FileSubject("/fromlist", file);
+    switch (problem) {
+    case PathListProblem::Utf16:
+        return subject +
+               SjisToUtf16("UTF-16 で保存された一覧です。Windows PowerShell 5.1 の > は"
+                           " UTF-16 で書き、日本語のパスも化けます。コマンド プロンプト"
+                           " (cmd.exe) で tavrix.exe /list > 一覧 として作り直してください");
+    case PathListProblem::NotUtf8:
+        return subject + SjisToUtf16("一覧が UTF-8 ではありません。メモ帳なら [名前を付けて保存] の"
+                                     "文字コードで UTF-8 を選んで保存し直してください");
+    case PathListProblem::None:
+        break;
+    }
+    return subject + SjisToUtf16("一覧を読めません (ないか、開けません)");
+}
+
+std::u16string LogProblemText(const std::u16string& file, TLogFile::Problem problem) {
+    const std::u16string subject = FileSubject("/log", file);
+    switch (problem) {
+    case TLogFile::Problem::NotAFile:
+        return subject + SjisToUtf16("ファイルではありません (フォルダーかデバイスです)");
+    case TLogFile::Problem::Busy:
+        return subject + SjisToUtf16("ログをロックできません (ほかの実行が書き込み中です)");
+    case TLogFile::Problem::CannotOpen:
+    case TLogFile::Problem::None:
+        break;
+    }
+    return subject + SjisToUtf16("ログを開けません (フォルダーがないか、書き込めません)");
+}
+
+// Says on standard error why the run stops, and keeps it as the run's last line.
+int Stop(RunRecord& record, const std::u16string& message, int exitCode) {
+    Say(StdStream::Error, message);
+    record.summary = message;
+    return exitCode;
+}
+
+// The summary line on standard output, what stayed on standard error, all of it kept.
+int Report(DeleteOutcome result, bool permanent, RunRecord& record) {
+    record.summary =
+        SjisToUtf16(std::string(permanent ? "削除しました: " : "ゴミ箱へ入れました: ") +
+                    CountAndSize(result.went.size(), result.freed) +
+                    "、残り: " + std::to_string(result.stayed.size()) + " 件");
+    Say(StdStream::Output, record.summary);
     std::u16string left;
-    for (const StayedFile& file : outcome.stayed)
+    for (const StayedFile& file : result.stayed)
         left.append(file.path).append(u"\t").append(file.reason).append(u"\r\n");
     WriteStd(StdStream::Error, left);
-    return outcome.stayed.empty() ? kExitDone : kExitFilesRemain;
+    record.deleted = std::move(result);
+    return record.deleted.stayed.empty() ? kExitDone : kExitFilesRemain;
+}
+
+// The run after its command line was read; everything it did goes into the record.
+int Run(const ParsedCommand& parsed, std::uint64_t runStart, RunRecord& record) {
+    if (parsed.problem == CommandProblem::Help) {
+        Say(StdStream::Output, kUsage);
+        return kExitDone;
+    }
+    if (parsed.problem != CommandProblem::None) {
+        const int exitCode = Stop(record, ProblemText(parsed), kExitUsage);
+        Say(StdStream::Error, kUsage);
+        return exitCode;
+    }
+    const UnattendedRequest& request = parsed.request;
+    std::optional<TListedPaths> listed;
+    if (request.fromList) {
+        std::string bytes;
+        if (!ReadWholeFile(*request.fromList, bytes))
+            return Stop(record, ListProblemText(*request.fromList, PathListProblem::None),
+                        kExitUsage);
+        const PathList list = ParsePathList(bytes);
+        if (list.problem != PathListProblem::None)
+            return Stop(record, ListProblemText(*request.fromList, list.problem), kExitUsage);
+        listed.emplace(list.paths);
+    }
+    Job job;
+    try {
+        job = JobFor(request);
+    } catch (const EFileFailure& e) {
+        return Stop(record, e.Message(), kExitNothingToDo);
+    }
+    // A "/" is taken as "\" before the walk, so that every path found is in the form
+    // the shell's request reads.
+    job.folder = Backslashed(job.folder);
+    record.settings =
+        RunSettings{request.action,        job.folder,      job.patterns, job.subfolders,
+                    request.olderThanDays, request.fromList};
+    if (job.folder.empty())
+        return Stop(record,
+                    SjisToUtf16("整理するフォルダーがありません (/folder で指定してください)"),
+                    kExitNothingToDo);
+    // The window may have kept a relative folder; a scheduled run would take it
+    // relative to System32.
+    if (!IsAbsolutePath(job.folder))
+        return Stop(record,
+                    job.folder + SjisToUtf16(": 保存されたフォルダーが絶対パスではありません "
+                                             "(/folder で指定してください)"),
+                    kExitNothingToDo);
+    if (!FolderExists(job.folder))
+        return Stop(record,
+                    job.folder + SjisToUtf16(PathExists(job.folder) ? ": フォルダーではありません"
+                                                                    : ": フォルダーがありません"),
+                    kExitNothingToDo);
+    if (job.patterns.empty())
+        return Stop(record, SjisToUtf16("拡張子の一覧が空です (/pattern で指定してください)"),
+                    kExitNothingToDo);
+
+    const CommandPatterns patterns(job.patterns);
+    Selection selection;
+    CollectingWalk walk(patterns, job.subfolders, request.olderThanDays, runStart,
+                        listed ? &*listed : nullptr, selection);
+    FindFileSource listing;
+    SearchTree(job.folder, listing, walk);
+    if (listed) {
+        for (std::u16string& path : listed->Missed()) {
+            Say(StdStream::Error, SkippedLine(path, ShiftJis()));
+            record.skipped.push_back(std::move(path));
+        }
+    }
+
+    switch (request.action) {
+    case UnattendedAction::List: {
+        std::u16string lines;
+        for (std::u16string_view path : selection.found) {
+            lines.append(path);
+            lines += u"\r\n";
+            record.listed.emplace_back(path);
+        }
+        WriteStd(StdStream::Output, lines);
+        record.summary =
+            SjisToUtf16("対象のファイル: " +
+                        CountAndSize(selection.found.Count(),
+                                     std::accumulate(selection.sizes.begin(), selection.sizes.end(),
+                                                     std::uint64_t{0})));
+        if (request.summary) Say(StdStream::Error, record.summary);
+        return kExitDone;
+    }
+    case UnattendedAction::Trash:
+        return Report(DeleteSelection(selection, false), false, record);
+    case UnattendedAction::Delete:
+        return Report(DeleteSelection(selection, true), true, record);
+    }
+    return kExitDone;
 }
 
 } // namespace
@@ -241,75 +396,25 @@ int RunUnattended(const std::vector<std::u16string>& args) {
     const std::uint64_t runStart = Now();
     const ComApartment com;
     const ParsedCommand parsed = ParseCommandLine(args, ShiftJis());
-    if (parsed.problem == CommandProblem::Help) {
-        Say(StdStream::Output, kUsage);
-        return kExitDone;
-    }
-    if (parsed.problem != CommandProblem::None) {
-        Say(StdStream::Error, ProblemText(parsed));
-        Say(StdStream::Error, kUsage);
-        return kExitUsage;
-    }
-    Job job;
-    try {
-        job = JobFor(parsed.request);
-    } catch (const EFileFailure& e) {
-        Say(StdStream::Error, e.Message());
-        return kExitNothingToDo;
-    }
-    // A "/" is taken as "\" before the walk, so that every path found is in the form
-    // the shell's request reads.
-    job.folder = Backslashed(job.folder);
-    if (job.folder.empty()) {
-        Say(StdStream::Error, "整理するフォルダーがありません (/folder で指定してください)");
-        return kExitNothingToDo;
-    }
-    // The window may have kept a relative folder; a scheduled run would take it
-    // relative to System32.
-    if (!IsAbsolutePath(job.folder)) {
-        Say(StdStream::Error,
-            job.folder + SjisToUtf16(": 保存されたフォルダーが絶対パスではありません "
-                                     "(/folder で指定してください)"));
-        return kExitNothingToDo;
-    }
-    if (!FolderExists(job.folder)) {
-        Say(StdStream::Error,
-            job.folder + SjisToUtf16(PathExists(job.folder) ? ": フォルダーではありません"
-                                                            : ": フォルダーがありません"));
-        return kExitNothingToDo;
-    }
-    if (job.patterns.empty()) {
-        Say(StdStream::Error, "拡張子の一覧が空です (/pattern で指定してください)");
-        return kExitNothingToDo;
-    }
-
-    const CommandPatterns patterns(job.patterns);
-    Selection selection;
-    CollectingWalk walk(patterns, job.subfolders, parsed.request.olderThanDays, runStart,
-                        selection);
-    FindFileSource listing;
-    SearchTree(job.folder, listing, walk);
-
-    switch (parsed.request.action) {
-    case UnattendedAction::List: {
-        std::u16string lines;
-        for (std::u16string_view path : selection.found) {
-            lines.append(path);
-            lines += u"\r\n";
+    // From here, when the log's path was read, a block is written whatever happens.
+    std::optional<TLogFile> log;
+    if (const std::optional<std::u16string>& path = parsed.request.log) {
+        log.emplace(*path);
+        if (log->Opened() != TLogFile::Problem::None) {
+            Say(StdStream::Error, LogProblemText(*path, log->Opened()));
+            return kExitUsage;
         }
-        WriteStd(StdStream::Output, lines);
-        if (parsed.request.summary)
-            Say(StdStream::Error,
-                "対象のファイル: " +
-                    CountAndSize(selection.found.Count(),
-                                 std::accumulate(selection.sizes.begin(), selection.sizes.end(),
-                                                 std::uint64_t{0})));
-        return kExitDone;
     }
-    case UnattendedAction::Trash:
-        return Delete(selection, false);
-    case UnattendedAction::Delete:
-        return Delete(selection, true);
+    RunRecord record;
+    record.start = LocalTimeAt(runStart);
+    record.commandLine = AsUtf16(GetCommandLineW());
+    record.exitCode = Run(parsed, runStart, record);
+    if (log && !log->Append(RunLogBlock(record, ShiftJis()))) {
+        Say(StdStream::Error,
+            FileSubject("/log", *parsed.request.log) +
+                SjisToUtf16("ログに書き込めませんでした (この実行の終了コードは " +
+                            std::to_string(record.exitCode) + ")"));
+        return kExitLogLost;
     }
-    return kExitDone;
+    return record.exitCode;
 }

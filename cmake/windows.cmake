@@ -36,6 +36,8 @@ add_library(tavrix_gui STATIC
   platform/file_system.cpp
   platform/folder_watch.cpp
   platform/console.cpp
+  platform/log_file.cpp
+  platform/time_zone.cpp
   search/findunit.cpp
   search/search_dialog.cpp
   app/main.cpp

@@ -13,19 +13,6 @@ bool HasWildcard(const std::u16string& path) {
     return path.find_first_of(u"*?") != std::u16string::npos;
 }
 
-bool WriteAll(HANDLE file, const std::string& bytes) {
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const std::size_t left = bytes.size() - done;
-        const DWORD chunk = left > 0x100000 ? 0x100000 : static_cast<DWORD>(left);
-        DWORD written = 0;
-        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
-            return false;
-        done += written;
-    }
-    return true;
-}
-
 std::u16string CurrentFolder() {
     const DWORD size = GetCurrentDirectoryW(0, nullptr);
     std::u16string folder(size, u'\0');
@@ -40,6 +27,19 @@ std::u16string CurrentFolder() {
 std::u16string Exact(const std::u16string& path) { return ExactPath(path, CurrentFolder()); }
 
 } // namespace
+
+bool WriteAll(HANDLE file, const std::string& bytes) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const std::size_t left = bytes.size() - done;
+        const DWORD chunk = left > 0x100000 ? 0x100000 : static_cast<DWORD>(left);
+        DWORD written = 0;
+        if (!WriteFile(file, bytes.data() + done, chunk, &written, nullptr) || written == 0)
+            return false;
+        done += written;
+    }
+    return true;
+}
 
 TFindFile::TFindFile(const std::u16string& mask)
     : handle_(FindFirstFileW(AsWide(Exact(mask).c_str()), &data_)) {}

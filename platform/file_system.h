@@ -64,6 +64,9 @@ std::u16string VolumeRootOf(const std::u16string& path);
 unsigned DriveTypeOf(const std::u16string& root);
 std::u16string DriveTargetOf(const std::u16string& drive);
 
+// Writes all the bytes at the file's position; false when the system stops short.
+bool WriteAll(HANDLE file, const std::string& bytes);
+
 // Reads a whole file, opened with others denied writing. False when it cannot be opened.
 bool ReadWholeFile(const std::u16string& path, std::string& bytes);
 

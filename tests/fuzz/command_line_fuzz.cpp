@@ -1,6 +1,7 @@
 // The unattended command line over arbitrary arguments: it never fails to decide,
 // names a problem by one of the arguments, and what it accepts is a runnable request
-// whose patterns are in the editor's form and whose days are in range.
+// whose patterns are in the editor's form and whose days are in range. A /fromlist or
+// /log file, once read, is one of the arguments, whatever comes after it.
 //
 // Input: UTF-16LE units; a NUL unit separates the arguments.
 #include "app/command_line.h"
@@ -26,6 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::vector<std::u16string> args = Utf16Parts(data, size);
 
     const ParsedCommand parsed = ParseCommandLine(args, kCp932);
+    for (const std::optional<std::u16string>* file :
+         {&parsed.request.fromList, &parsed.request.log})
+        Check(!*file || std::find(args.begin(), args.end(), **file) != args.end());
     switch (parsed.problem) {
     case CommandProblem::None: {
         const UnattendedRequest& request = parsed.request;

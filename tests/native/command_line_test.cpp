@@ -28,11 +28,13 @@ TEST(ParseCommandLine, ActionsAndOverrides) {
     EXPECT_FALSE(parsed.request.subfolders);
     EXPECT_EQ(parsed.request.olderThanDays, 0u);
     EXPECT_FALSE(parsed.request.summary);
+    EXPECT_FALSE(parsed.request.fromList);
+    EXPECT_FALSE(parsed.request.log);
 
-    parsed = ParseCommandLine(
-        ArgsOf({"-TRASH", "/Folder", "C:\\データ\\café", "/pattern", "TMP", "/PATTERN", ".b?k",
-                "/nosubfolders", "-OlderThan", "036500", "/SUMMARY"}),
-        kCp932);
+    parsed = ParseCommandLine(ArgsOf({"-TRASH", "/Folder", "C:\\データ\\café", "/pattern", "TMP",
+                                      "/PATTERN", ".b?k", "/nosubfolders", "-OlderThan", "036500",
+                                      "/SUMMARY", "/FromList", "計画.txt", "-LOG", "/log"}),
+                              kCp932);
     ASSERT_EQ(parsed.problem, CommandProblem::None);
     EXPECT_EQ(parsed.request.action, UnattendedAction::Trash);
     EXPECT_EQ(parsed.request.folder, Utf8ToUtf16("C:\\データ\\café"));
@@ -40,6 +42,8 @@ TEST(ParseCommandLine, ActionsAndOverrides) {
     EXPECT_EQ(parsed.request.subfolders, false);
     EXPECT_EQ(parsed.request.olderThanDays, 36500u);
     EXPECT_TRUE(parsed.request.summary);
+    EXPECT_EQ(parsed.request.fromList, Utf8ToUtf16("計画.txt"));
+    EXPECT_EQ(parsed.request.log, u"/log");
 
     parsed = ParseCommandLine(ArgsOf({"/subfolders", "/delete", "/subfolders"}), kCp932);
     ASSERT_EQ(parsed.problem, CommandProblem::None);
@@ -86,6 +90,11 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
         {ArgsOf({"/list", "/olderthan", "4294967303"}), CommandProblem::BadDays, "4294967303"},
         {ArgsOf({"/list", "/olderthan", "1", "-olderthan", "1"}), CommandProblem::TwoAges,
          "-olderthan"},
+        {ArgsOf({"/list", "/fromlist"}), CommandProblem::MissingValue, "/fromlist"},
+        {ArgsOf({"/list", "/fromlist", "a", "/FROMLIST", "a"}), CommandProblem::TwoLists,
+         "/FROMLIST"},
+        {ArgsOf({"/list", "/log"}), CommandProblem::MissingValue, "/log"},
+        {ArgsOf({"/log", "a", "/list", "-log", "b"}), CommandProblem::TwoLogs, "-log"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.subject);
@@ -93,6 +102,10 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
         EXPECT_EQ(parsed.problem, c.problem);
         EXPECT_EQ(Utf16ToUtf8(parsed.subject), c.subject);
     }
+    // The log named before the fault still gets the run's record.
+    EXPECT_EQ(ParseCommandLine(ArgsOf({"/log", "a", "/list", "/recurse"}), kCp932).request.log,
+              u"a");
+    EXPECT_FALSE(ParseCommandLine(ArgsOf({"/recurse", "/log", "a"}), kCp932).request.log);
 }
 
 TEST(IsAbsolutePath, OnlyADriveOrAShare) {

@@ -12,7 +12,10 @@
 #include "toolkit/shift_jis.h"
 #include "toolkit/scoped.h"
 
+#include "toolkit/utf8.h"
+
 #include <algorithm>
+#include <cstdio>
 
 namespace {
 
@@ -61,36 +64,61 @@ std::string ContentOf(HANDLE file) {
     return bytes;
 }
 
-// Runs tavrix.exe with the arguments, its output and errors into files, and waits
-// for it to end.
-ProgramRun RunProgram(const std::vector<std::u16string>& args, const ScratchTree& scratch) {
+// The command line tavrix.exe is started with: every argument quoted.
+std::u16string CommandLineOf(const std::vector<std::u16string>& args) {
     std::u16string line = Quoted(ProgramPath());
     for (const std::u16string& arg : args)
         line += u" " + Quoted(arg);
-    FileHandle out(InheritedFile(scratch.WidePath(u"stdout.txt")));
-    FileHandle err(InheritedFile(scratch.WidePath(u"stderr.txt")));
+    return line;
+}
+
+PROCESS_INFORMATION Start(std::u16string line, HANDLE out, HANDLE err) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     startup.dwFlags = STARTF_USESTDHANDLES;
     startup.hStdInput = GetStdHandle(STD_INPUT_HANDLE);
-    startup.hStdOutput = out.Get();
-    startup.hStdError = err.Get();
+    startup.hStdOutput = out;
+    startup.hStdError = err;
     PROCESS_INFORMATION process{};
-    ProgramRun run;
     if (!CreateProcessW(nullptr, reinterpret_cast<wchar_t*>(&line[0]), nullptr, nullptr, TRUE, 0,
-                        nullptr, nullptr, &startup, &process)) {
+                        nullptr, nullptr, &startup, &process))
         ADD_FAILURE() << "cannot start tavrix.exe: " << GetLastError();
+    return process;
+}
+
+// tavrix.exe started with the arguments, its output and errors going into files named
+// after `tag`, so that runs may go on side by side.
+class StartedProgram {
+public:
+    StartedProgram(const std::vector<std::u16string>& args, const ScratchTree& scratch,
+                   const std::u16string& tag = u"std")
+        : out_(InheritedFile(scratch.WidePath(tag + u"out.txt"))),
+          err_(InheritedFile(scratch.WidePath(tag + u"err.txt"))),
+          process_(Start(CommandLineOf(args), out_.Get(), err_.Get())), thread_(process_.hThread),
+          child_(process_.hProcess) {}
+
+    // Waits for it to end.
+    ProgramRun Wait() {
+        ProgramRun run;
+        if (!child_.Valid()) return run;
+        if (WaitForSingleObject(child_.Get(), 120000) != WAIT_OBJECT_0) {
+            TerminateProcess(child_.Get(), 99);
+            ADD_FAILURE() << "tavrix.exe did not end";
+        }
+        GetExitCodeProcess(child_.Get(), &run.exitCode);
+        run.out = FromUtf8(ContentOf(out_.Get()));
+        run.err = FromUtf8(ContentOf(err_.Get()));
         return run;
     }
-    FileHandle thread(process.hThread), child(process.hProcess);
-    if (WaitForSingleObject(child.Get(), 120000) != WAIT_OBJECT_0) {
-        TerminateProcess(child.Get(), 99);
-        ADD_FAILURE() << "tavrix.exe did not end";
-    }
-    GetExitCodeProcess(child.Get(), &run.exitCode);
-    run.out = FromUtf8(ContentOf(out.Get()));
-    run.err = FromUtf8(ContentOf(err.Get()));
-    return run;
+
+private:
+    FileHandle out_, err_;
+    PROCESS_INFORMATION process_;
+    FileHandle thread_, child_;
+};
+
+ProgramRun RunProgram(const std::vector<std::u16string>& args, const ScratchTree& scratch) {
+    return StartedProgram(args, scratch).Wait();
 }
 
 std::vector<std::u16string> Lines(const std::u16string& text) {
@@ -277,10 +305,15 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
     SaveSettings(tree.Path(), true, kPatterns);
     tree.WideFile(u"plain-file");
     const std::u16string folder = SjisToUtf16(tree.Path());
+    using namespace std::string_literals;
+    WriteBytes(scratch / "utf16.txt", "\xFF\xFE\\\0\\\0"s);
+    WriteBytes(scratch / "sjis.txt", tree / "\x95\x5C.tmp");
+    const std::u16string list = SjisToUtf16(scratch / "utf16.txt");
     const struct {
         std::vector<std::u16string> args;
         DWORD exitCode;
-        const char* says; // in the output for /?, in the errors otherwise
+        const char* says;        // in the output for /?, in the errors otherwise
+        bool aboutAFile = false; // a file named on the command line, without the usage
     } cases[] = {
         {{u"/?"}, 0, "使い方"},
         {{u"/folder", folder}, 1, "/list、/trash、/delete"},
@@ -296,6 +329,16 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         {{u"/delete", u"/folder", u"\\\\?\\" + folder}, 1, "で始まるパスは使えません"},
         {{u"/delete", u"/olderthan", u"-1"}, 1, "/olderthan \"-1\": 日数は 0 から 36500"},
         {{u"/delete", u"/olderthan", u"1", u"/olderthan", u"1"}, 1, "/olderthan は一度だけ"},
+        {{u"/delete", u"/fromlist", list, u"/fromlist", list}, 1, "/fromlist は一度だけ"},
+        {{u"/delete", u"/fromlist", list + u"x"}, 1, "一覧を読めません", true},
+        {{u"/delete", u"/fromlist", list}, 1, "UTF-16 で保存された一覧です", true},
+        {{u"/delete", u"/fromlist", SjisToUtf16(scratch / "sjis.txt")},
+         1,
+         "一覧が UTF-8 ではありません",
+         true},
+        {{u"/delete", u"/log", folder}, 1, "ファイルではありません", true},
+        {{u"/delete", u"/log", u"NUL"}, 1, "ファイルではありません", true},
+        {{u"/delete", u"/log", folder + u"\\gone\\x.log"}, 1, "ログを開けません", true},
         {{u"/delete", u"/folder", folder + u"\\gone"}, 2, "フォルダーがありません"},
         {{u"/delete", u"/folder", tree.WidePath(u"plain-file")}, 2, "フォルダーではありません"},
     };
@@ -306,7 +349,7 @@ TEST_F(Unattended, BadInputIsNamedAndDeletesNothing) {
         EXPECT_TRUE(Contains(c.exitCode == 0 ? run.out : run.err, c.says))
             << Utf16ToSjis(run.out) << Utf16ToSjis(run.err);
         if (c.exitCode == 1) {
-            EXPECT_TRUE(Contains(run.err, "使い方")) << "with the usage";
+            EXPECT_NE(Contains(run.err, "使い方"), c.aboutAFile) << "with the usage";
         }
         ExpectTreeIntact();
         ExpectSettingsUnchanged();
@@ -581,6 +624,153 @@ TEST_F(Unattended, RecycleBinRunsHoldBackWhatIsNotOnALocalFixedDisk) {
     const ProgramRun burn = RunProgram(args, scratch);
     EXPECT_EQ(burn.exitCode, 0u) << Utf16ToSjis(burn.err);
     EXPECT_FALSE(PathExists(file));
+}
+
+// The lines of a log, after the mark that starts a new one: UTF-8 with CR LF.
+std::vector<std::u16string> LogLines(const std::string& bytes) {
+    EXPECT_EQ(bytes.substr(0, 3), "\xEF\xBB\xBF");
+    return Lines(FromUtf8(bytes.substr(3)));
+}
+
+// Whether the log's "開始: 2026-12-09T23:45:40+09:00" names, to the second, a moment
+// between `before` and `after` (FILETIME counts, UTC).
+bool StartedBetween(const std::u16string& line, std::uint64_t before, std::uint64_t after) {
+    SYSTEMTIME local{};
+    int hours = 0, minutes = 0;
+    char sign = 0;
+    FILETIME time;
+    if (std::sscanf(Utf16ToSjis(line).c_str(), "開始: %hu-%hu-%huT%hu:%hu:%hu%c%d:%d", &local.wYear,
+                    &local.wMonth, &local.wDay, &local.wHour, &local.wMinute, &local.wSecond, &sign,
+                    &hours, &minutes) != 9 ||
+        !SystemTimeToFileTime(&local, &time))
+        return false;
+    const std::int64_t offset = (sign == '-' ? -1 : 1) * (hours * 60 + minutes) * 600000000ll;
+    const std::uint64_t at =
+        (std::uint64_t{time.dwHighDateTime} << 32 | time.dwLowDateTime) - offset;
+    return at >= before - before % 10000000 && at <= after;
+}
+
+std::uint64_t NowCount() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
+}
+
+std::u16string Labelled(const char* label, const std::u16string& text) {
+    return SjisToUtf16(label) + text;
+}
+
+// A block's lines after its start time, for a run over the tree with kPatterns.
+std::vector<std::u16string> BlockAfterStart(const std::vector<std::u16string>& args,
+                                            const ScratchTree& tree, const std::u16string& options,
+                                            const char* label,
+                                            const std::vector<std::u16string>& taken,
+                                            const std::vector<std::u16string>& more) {
+    std::vector<std::u16string> lines = {Labelled("コマンド: ", CommandLineOf(args)),
+                                         Labelled("フォルダー: ", SjisToUtf16(tree.Path())),
+                                         SjisToUtf16("拡張子: .tmp .b?k .t*"),
+                                         Labelled("オプション: ", options)};
+    for (const std::u16string& path : taken)
+        lines.push_back(Labelled(label, path));
+    lines.insert(lines.end(), more.begin(), more.end());
+    lines.push_back(u"");
+    return lines;
+}
+
+std::vector<std::u16string> WithTree(const ScratchTree& tree, std::vector<std::u16string> args) {
+    args.insert(args.end(), {u"/folder", SjisToUtf16(tree.Path())});
+    for (const std::string& pattern : kPatterns)
+        args.insert(args.end(), {u"/pattern", SjisToUtf16(pattern)});
+    return args;
+}
+
+// What a person does between a preview and the clean-up: the list saved, one line taken
+// out, a file that is not selected and one that is gone added in an editor; meanwhile a
+// new file turns up. Only what the list still names and the run selects goes.
+TEST_F(Unattended, FromListTakesWhatTheEditedListStillNamesAndTheLogTellsFileByFile) {
+    std::vector<std::u16string> plan =
+        Lines(RunProgram(WithTree(tree, {u"/list", u"/subfolders"}), scratch).out);
+    ASSERT_EQ(plan.size(), std::size(kSelected));
+    plan.erase(std::find(plan.begin(), plan.end(), tree.WidePath(u"a.tmp")));
+    const std::u16string added[] = {tree.WidePath(u"c.doc"), tree.WidePath(u"gone.tmp")};
+    // As an editor saves it: a mark, a blank line, no end after the last line.
+    std::string text = "\xEF\xBB\xBF";
+    for (const std::u16string& path : plan)
+        text += Utf8Of(path) + "\r\n";
+    WriteBytes(scratch / "plan.txt", text + "\r\n" + Utf8Of(added[0]) + "\n" + Utf8Of(added[1]));
+    tree.WideFile(u"fresh.tmp");
+
+    const std::u16string log = SjisToUtf16(scratch / "run.log"),
+                         planPath = SjisToUtf16(scratch / "plan.txt");
+    const std::vector<std::u16string> args =
+        WithTree(tree, {u"/trash", u"/subfolders", u"/fromlist", planPath, u"/log", log});
+    const std::uint64_t before = NowCount();
+    const ProgramRun run = RunProgram(args, scratch);
+    const std::uint64_t after = NowCount();
+    const std::u16string summary = SjisToUtf16("ゴミ箱へ入れました: 8 件 (0 バイト)、残り: 0 件");
+    EXPECT_EQ(run.exitCode, 0u);
+    EXPECT_EQ(run.out, summary + u"\r\n");
+    std::vector<std::u16string> skipped;
+    for (const std::u16string& path : added)
+        skipped.push_back(Labelled("一覧にあるが対象外: \"", path + u"\""));
+    EXPECT_EQ(Lines(run.err), skipped);
+    for (const std::u16string& name : kSelected)
+        EXPECT_EQ(WideExists(tree.WidePath(name)), name == u"a.tmp") << Utf16ToSjis(name);
+    for (const std::u16string& name : kKept)
+        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+    EXPECT_TRUE(WideExists(tree.WidePath(u"fresh.tmp")));
+
+    const std::string first = ReadBytes(scratch / "run.log");
+    std::vector<std::u16string> block = LogLines(first);
+    ASSERT_FALSE(block.empty());
+    EXPECT_TRUE(StartedBetween(block[0], before, after)) << Utf16ToSjis(block[0]);
+    skipped.insert(skipped.end(), {Labelled("結果: ", summary), SjisToUtf16("終了コード: 0")});
+    EXPECT_EQ(std::vector<std::u16string>(block.begin() + 1, block.end()),
+              BlockAfterStart(args, tree, u"/subfolders /fromlist \"" + planPath + u"\"",
+                              "ゴミ箱へ: ", plan, skipped));
+
+    // A usage error after /log is kept too, after the block before, which stays as it was.
+    const std::vector<std::u16string> wrong = {u"/log", log, u"/delete", u"/bogus"};
+    EXPECT_EQ(RunProgram(wrong, scratch).exitCode, 1u);
+    const std::string both = ReadBytes(scratch / "run.log");
+    EXPECT_EQ(both.substr(0, first.size()), first);
+    block = Lines(FromUtf8(both.substr(first.size())));
+    ASSERT_EQ(block.size(), 5u);
+    EXPECT_EQ(std::vector<std::u16string>(block.begin() + 1, block.end()),
+              (std::vector<std::u16string>{Labelled("コマンド: ", CommandLineOf(wrong)),
+                                           SjisToUtf16("結果: /bogus: 知らないオプションです"),
+                                           SjisToUtf16("終了コード: 1"), u""}));
+    EXPECT_TRUE(WideExists(tree.WidePath(u"a.tmp")));
+}
+
+// Two runs at the same moment on one log: each block whole, one after the other.
+TEST_F(Unattended, TwoRunsAtOnceEachAppendTheirWholeBlock) {
+    const std::u16string log = SjisToUtf16(scratch / "both.log");
+    const std::vector<std::u16string> args[] = {
+        WithTree(tree, {u"/list", u"/log", log, u"/subfolders"}),
+        WithTree(tree, {u"/list", u"/log", log, u"/nosubfolders"})};
+    StartedProgram deep(args[0], scratch, u"deep"), flat(args[1], scratch, u"flat");
+    const ProgramRun runs[] = {deep.Wait(), flat.Wait()};
+
+    std::vector<std::vector<std::u16string>> blocks(1);
+    for (const std::u16string& line : LogLines(ReadBytes(scratch / "both.log"))) {
+        if (line.find(SjisToUtf16("開始: ")) == 0 && !blocks.back().empty()) blocks.emplace_back();
+        blocks.back().push_back(line);
+    }
+    ASSERT_EQ(blocks.size(), 2u);
+    for (std::size_t i = 0; i < 2; ++i) {
+        const std::vector<std::u16string> taken = Lines(runs[i].out);
+        const bool deepFirst = blocks[0][1] == Labelled("コマンド: ", CommandLineOf(args[0]));
+        const std::vector<std::u16string>& block = blocks[deepFirst ? i : 1 - i];
+        EXPECT_EQ(runs[i].exitCode, 0u);
+        EXPECT_EQ(
+            std::vector<std::u16string>(block.begin() + 1, block.end()),
+            BlockAfterStart(
+                args[i], tree, i ? u"/nosubfolders" : u"/subfolders", "対象: ", taken,
+                {Labelled("結果: ", SjisToUtf16("対象のファイル: " + std::to_string(taken.size()) +
+                                                " 件 (0 バイト)")),
+                 SjisToUtf16("終了コード: 0")}));
+    }
 }
 
 } // namespace

@@ -1,0 +1,56 @@
+#include "app/path_list.h"
+
+#include "app/list_file.h"
+#include "toolkit/utf8.h"
+
+namespace {
+
+bool StartsWith(std::string_view bytes, std::string_view head) {
+    return bytes.substr(0, head.size()) == head;
+}
+
+bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+
+} // namespace
+
+PathList ParsePathList(std::string_view bytes) {
+    PathList list;
+    // UTF-16 holds a NUL in every ASCII character; no path holds one.
+    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF") ||
+        bytes.find('\0') != std::string_view::npos) {
+        list.problem = PathListProblem::Utf16;
+        return list;
+    }
+    if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
+    // The pattern list's line rule: a lone CR too ends a line, and no name holds one.
+    for (const std::string& line : ParseListFile(bytes)) {
+        if (Blank(line)) continue;
+        std::optional<std::u16string> path = FromUtf8(line);
+        if (!path) {
+            list.problem = PathListProblem::NotUtf8;
+            list.paths.clear();
+            return list;
+        }
+        list.paths.push_back(std::move(*path));
+    }
+    return list;
+}
+
+TListedPaths::TListedPaths(const std::vector<std::u16string>& paths) {
+    for (const std::u16string& path : paths)
+        if (met_.emplace(path, false).second) order_.push_back(path);
+}
+
+bool TListedPaths::Take(std::u16string_view path) {
+    const auto found = met_.find(std::u16string(path));
+    if (found == met_.end()) return false;
+    found->second = true;
+    return true;
+}
+
+std::vector<std::u16string> TListedPaths::Missed() const {
+    std::vector<std::u16string> missed;
+    for (const std::u16string& path : order_)
+        if (!met_.at(path)) missed.push_back(path);
+    return missed;
+}
