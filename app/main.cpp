@@ -121,13 +121,7 @@ void TAutoTavrix::CreateActions() {
 }
 
 void TAutoTavrix::FormCreate() {
-    DetermineSettingsDir();
     // A settings file that cannot be read is reported; start-up still leaves a usable window.
-    try {
-        LoadPatternList();
-    } catch (const std::exception& e) {
-        Application().ShowException(e);
-    }
     try {
         ReadSettings();
     } catch (const std::exception& e) {

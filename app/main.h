@@ -1,6 +1,7 @@
 // The main window: folder field, subfolder option, pattern editor, the two
 // delete commands and the footer, with the state the other windows share.
 #pragma once
+#include "app/settings.h"
 #include "components/HtLabel.h"
 #include "components/XPGroupBox.h"
 #include "platform/folder_watch.h"
@@ -11,6 +12,7 @@
 
 #include <memory>
 #include <string>
+#include <vector>
 
 class TAutoTavrix : public TForm, public TSearchSource {
 public:
@@ -89,13 +91,16 @@ private:
     Font footerBold_;
     std::unique_ptr<TFolderWatch> folderWatch_;
 
-    void DetermineSettingsDir();
-    void LoadPatternList();
+    // FormCreate's settings steps, and FormClose's.
     void ReadSettings();
-    bool SavePatternList();
     void WriteSettings();
-    // Set when the list file existed but could not be read; FormClose then keeps it.
-    bool patternListUnread_ = false;
+    void ShowPatterns(const std::vector<std::string>& patterns);
+    std::vector<std::string> Patterns() const;
+    // Whether the list file was read whole; anything else keeps it at close.
+    PatternFile patternFile_ = PatternFile::Whole;
+    // Lines of the list file that the list box cannot give back as they are (bytes
+    // that are no Shift_JIS text): an item's data names its line here, plus one.
+    std::vector<std::string> rawPatterns_;
 };
 
 // The application's single main window.

@@ -1,15 +1,14 @@
-// Settings kept per user: the pattern list file and the settings file in SettingsDir.
+// The settings kept per user, mapped to and from the window's controls.
 #include "app/main.h"
 
-#include "app/list_file.h"
-#include "app/settings_files.h"
-#include "app/settings_store.h"
 #include "platform/file_system.h"
+#include "platform/shell.h"
 #include "toolkit/application.h"
 #include "toolkit/failure_text.h"
-#include "toolkit/ini_file.h"
+#include "toolkit/opening_bounds.h"
 #include "toolkit/scoped.h"
 #include "toolkit/shift_jis.h"
+#include "toolkit/work_areas.h"
 
 #include <stdexcept>
 
@@ -35,87 +34,84 @@ RECT KeptBounds(HWND window) {
     return r;
 }
 
+Bounds BoundsOf(const RECT& r) { return {r.left, r.top, r.right - r.left, r.bottom - r.top}; }
+
 } // namespace
 
-void TAutoTavrix::DetermineSettingsDir() {
-    // Without the application-data folder there is no defined place: settings are skipped.
-    SettingsDir = UserSettingsDir(Handle());
-    if (!SettingsDir.empty() && !FolderExists(SettingsDir)) ForceDirectories(SettingsDir);
-}
-
-void TAutoTavrix::LoadPatternList() {
-    std::optional<std::vector<std::string>> lines;
-    try {
-        lines = ReadPatternList(SettingsDir);
-    } catch (const std::exception&) {
-        // The window shows none of the stored patterns: saving it would wipe them.
-        patternListUnread_ = true;
-        throw;
-    }
-    if (!lines) return;
-    RedrawSuspended quiet(ListBox1.Handle());
-    ListBox1.Clear();
-    for (const std::string& line : *lines)
-        if (ListBox1.Add(line) < 0) throw std::runtime_error("行を挿入できません");
-}
-
 void TAutoTavrix::ReadSettings() {
-    const std::optional<TIniFile> settings = SettingsFile(SettingsDir, true);
-    if (!settings) return;
-    const TIniFile& ini = *settings;
-    // Each value is applied as read, in this order, without checks against the screen.
+    // Without the application-data folder there is no defined place: settings are skipped.
+    SettingsDir = SettingsDirIn(AppDataFolder(Handle()));
+    if (SettingsDir.empty()) return;
+    if (!FolderExists(SettingsDir)) ForceDirectories(SettingsDir);
+    TDiskStore disk;
+    const Settings saved = LoadSettings(SettingsDir, disk, ShiftJis());
+
     RECT r{};
     GetWindowRect(Handle(), &r);
-    const int left = ini.ReadInteger("Location", "Left", 0);
-    SetWindowPos(Handle(), nullptr, left, r.top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const int top = ini.ReadInteger("Location", "Top", 0);
-    SetWindowPos(Handle(), nullptr, left, top, r.right - r.left, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const int width = ini.ReadInteger("Location", "Width", 0);
-    SetWindowPos(Handle(), nullptr, left, top, width, r.bottom - r.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
-    const int height = ini.ReadInteger("Location", "Height", 0);
-    SetWindowPos(Handle(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
-    const LastUse last = ReadLastUse(ini);
-    Edit1.SetWideText(last.folder);
-    opSubfolder->SetChecked(last.subfolders);
+    const Bounds designed = BoundsOf(r);
+    const Bounds opening = OpeningBounds(saved.bounds, designed, MonitorWorkAreas());
+    if (!(opening == designed))
+        SetWindowPos(Handle(), nullptr, opening.left, opening.top, opening.width, opening.height,
+                     SWP_NOZORDER | SWP_NOACTIVATE);
+    Edit1.SetWideText(saved.folder);
+    opSubfolder->SetChecked(saved.subfolders);
+
+    patternFile_ = saved.patternFile;
+    if (patternFile_ == PatternFile::Unread)
+        throw EFileFailure(
+            SettingsFaultText(SettingsFault::CannotOpen, ListFileName(SettingsDir), ShiftJis()));
+    try {
+        ShowPatterns(saved.patterns);
+    } catch (const std::exception&) {
+        // The window shows only part of the stored patterns: saving it would lose the rest.
+        patternFile_ = PatternFile::Unread;
+        throw;
+    }
+}
+
+void TAutoTavrix::ShowPatterns(const std::vector<std::string>& patterns) {
+    RedrawSuspended quiet(ListBox1.Handle());
+    ListBox1.Clear();
+    for (const std::string& line : patterns) {
+        const int index = ListBox1.Add(line);
+        if (index < 0) throw std::runtime_error("行を挿入できません");
+        // Shown as the nearest text; saved as the bytes it was.
+        if (Utf16ToSjis(SjisToUtf16(line)) != line) {
+            rawPatterns_.push_back(line);
+            ListBox1.SetItemData(index, static_cast<LPARAM>(rawPatterns_.size()));
+        }
+    }
+}
+
+std::vector<std::string> TAutoTavrix::Patterns() const {
+    std::vector<std::string> items;
+    const int count = ListBox1.Count();
+    items.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
+    for (int i = 0; i < count; ++i) {
+        const LPARAM raw = ListBox1.ItemData(i);
+        items.push_back(raw > 0 ? rawPatterns_[static_cast<std::size_t>(raw - 1)]
+                                : ListBox1.Item(i));
+    }
+    return items;
 }
 
 void TAutoTavrix::FormClose() {
     if (SettingsDir.empty()) return;
     // A failed save is reported, and the window still closes.
     try {
-        if (patternListUnread_ || SavePatternList()) WriteSettings();
+        WriteSettings();
     } catch (const std::exception& e) {
         Application().ShowException(e);
     }
 }
 
-bool TAutoTavrix::SavePatternList() {
-    std::vector<std::string> items;
-    const int count = ListBox1.Count();
-    items.reserve(static_cast<std::size_t>(count > 0 ? count : 0));
-    for (int i = 0; i < count; ++i)
-        items.push_back(ListBox1.Item(i));
-    const std::u16string path = ListFileName(SettingsDir);
-    switch (ReplaceWholeFile(path, TempListFileName(SettingsDir), FormatListFile(items))) {
-    case SaveResult::Saved:
-        return true;
-    case SaveResult::CannotCreate:
-        throw EFileFailure(SjisToUtf16("ファイル ") + path + SjisToUtf16(" を作成できません"));
-    case SaveResult::CannotWrite:
-        break;
-    }
-    throw EFileFailure(path + SjisToUtf16(" に書き込めません"));
-}
-
 void TAutoTavrix::WriteSettings() {
-    TIniFile ini = *SettingsFile(SettingsDir, false);
-    const RECT r = KeptBounds(Handle());
-    ini.WriteInteger("Location", "Left", r.left);
-    ini.WriteInteger("Location", "Top", r.top);
-    ini.WriteInteger("Location", "Width", r.right - r.left);
-    ini.WriteInteger("Location", "Height", r.bottom - r.top);
-    WriteLastUse(ini, LastUse{Edit1.WideText(), opSubfolder->Checked()});
+    Settings current;
+    current.bounds = BoundsOf(KeptBounds(Handle()));
+    current.folder = Edit1.WideText();
+    current.subfolders = opSubfolder->Checked();
+    current.patterns = Patterns();
+    current.patternFile = patternFile_;
+    TDiskStore disk;
+    SaveSettings(current, SettingsDir, disk, ShiftJis());
 }

@@ -1,6 +1,6 @@
 #include "app/path_list.h"
 
-#include "app/list_file.h"
+#include "app/settings_text.h"
 #include "toolkit/utf8.h"
 
 namespace {

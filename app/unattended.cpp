@@ -4,7 +4,7 @@
 #include "app/delete_outcome.h"
 #include "app/path_list.h"
 #include "app/run_log.h"
-#include "app/settings_store.h"
+#include "app/settings.h"
 #include "app/size_text.h"
 #include "platform/console.h"
 #include "platform/exact_path.h"
@@ -165,17 +165,24 @@ struct Job {
 
 Job JobFor(const UnattendedRequest& request) {
     Job job;
-    const std::u16string dir = UserSettingsDir(nullptr);
-    if (const std::optional<TIniFile> ini = SettingsFile(dir, true)) {
-        const LastUse last = ReadLastUse(*ini);
-        job.folder = last.folder;
-        job.subfolders = last.subfolders;
-    }
+    const std::u16string dir = SettingsDirIn(AppDataFolder(nullptr));
+    TDiskStore disk;
+    Settings saved = LoadSettings(dir, disk, ShiftJis());
+    job.folder = saved.folder;
+    job.subfolders = saved.subfolders;
     if (request.patterns)
         job.patterns = *request.patterns;
-    else if (std::optional<std::vector<std::string>> saved = ReadPatternList(dir))
-        job.patterns = std::move(*saved);
-    if (request.folder) job.folder = *request.folder;
+    else if (saved.patternFile == PatternFile::Unread)
+        throw EFileFailure(
+            SettingsFaultText(SettingsFault::CannotOpen, ListFileName(dir), ShiftJis()));
+    else
+        job.patterns = std::move(saved.patterns);
+    if (request.folder)
+        job.folder = *request.folder;
+    else if (saved.folderUnreadable)
+        throw EFileFailure(SettingsFileName(dir) +
+                           SjisToUtf16(": 保存されたフォルダーを正しく読めません "
+                                       "(/folder で指定してください)"));
     if (request.subfolders) job.subfolders = *request.subfolders;
     return job;
 }

@@ -29,6 +29,7 @@ add_library(tavrix_gui STATIC
   toolkit/anchors.cpp
   toolkit/hints.cpp
   toolkit/shift_jis.cpp
+  toolkit/work_areas.cpp
   components/XPGroupBox.cpp
   components/HtLabel.cpp
   platform/shell.cpp
@@ -45,7 +46,6 @@ add_library(tavrix_gui STATIC
   app/main_commands.cpp
   app/main_settings.cpp
   app/main_footer.cpp
-  app/settings_store.cpp
   app/unattended.cpp)
 target_link_libraries(tavrix_gui PUBLIC tavrix_core comctl32 shell32 gdi32 user32 ole32 version)
 

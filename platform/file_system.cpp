@@ -102,10 +102,13 @@ std::u16string DriveTargetOf(const std::u16string& drive) {
     return AsUtf16(targets.data());
 }
 
-bool ReadWholeFile(const std::u16string& path, std::string& bytes) {
+bool ReadWholeFile(const std::u16string& path, std::string& bytes, std::uint64_t limit) {
     FileHandle file(CreateFileW(AsWide(path.c_str()), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (!file.Valid()) return false;
+    LARGE_INTEGER size{};
+    if (!file.Valid() || !GetFileSizeEx(file.Get(), &size) ||
+        static_cast<std::uint64_t>(size.QuadPart) > limit)
+        return false;
     std::string content;
     char chunk[65536];
     for (;;) {
@@ -113,13 +116,15 @@ bool ReadWholeFile(const std::u16string& path, std::string& bytes) {
         if (!ReadFile(file.Get(), chunk, sizeof chunk, &got, nullptr)) return false;
         if (got == 0) break;
         content.append(chunk, got);
+        // Grown since it was measured.
+        if (content.size() > limit) return false;
     }
     bytes.swap(content);
     return true;
 }
 
-SaveResult ReplaceWholeFile(const std::u16string& path, const std::u16string& tempPath,
-                            const std::string& bytes) {
+SaveResult ReplaceWholeFile(const std::u16string& path, const std::string& bytes) {
+    const std::u16string tempPath = TempFileName(path);
     FileHandle file(CreateFileW(AsWide(tempPath.c_str()), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                 FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file.Valid()) return SaveResult::CannotCreate;
@@ -139,14 +144,8 @@ SaveResult ReplaceWholeFile(const std::u16string& path, const std::u16string& te
     return SaveResult::Saved;
 }
 
-bool TDiskStore::Load(const std::u16string& path, std::string& bytes) {
-    if (!FileExists(path)) {
-        bytes.clear();
-        return true;
-    }
-    return ReadWholeFile(path, bytes);
-}
-
-bool TDiskStore::Store(const std::u16string& path, const std::string& bytes) {
-    return ReplaceWholeFile(path, path + u".tmp", bytes) == SaveResult::Saved;
+LoadResult TDiskStore::Load(const std::u16string& path, std::string& bytes) {
+    if (!FileExists(path)) return LoadResult::Missing;
+    return ReadWholeFile(path, bytes, kLargestWholeFile) ? LoadResult::Loaded
+                                                         : LoadResult::CannotOpen;
 }

@@ -1,7 +1,7 @@
-// File-system queries, the directory listing, and the settings files' reads and writes.
+// File-system queries, the directory listing, and whole-file reads and replacing saves.
 #pragma once
 #include "platform/delete_request.h"
-#include "toolkit/ini_file.h"
+#include "toolkit/file_store.h"
 #include "toolkit/scoped.h"
 
 #include <cstddef>
@@ -67,20 +67,22 @@ std::u16string DriveTargetOf(const std::u16string& drive);
 // Writes all the bytes at the file's position; false when the system stops short.
 bool WriteAll(HANDLE file, const std::string& bytes);
 
-// Reads a whole file, opened with others denied writing. False when it cannot be opened.
-bool ReadWholeFile(const std::u16string& path, std::string& bytes);
+// Reads a whole file, opened with others denied writing. False when it cannot be
+// opened, or is larger than `limit` bytes.
+bool ReadWholeFile(const std::u16string& path, std::string& bytes,
+                   std::uint64_t limit = UINT64_MAX);
 
-enum class SaveResult { Saved, CannotCreate, CannotWrite };
-// Writes `bytes` to `tempPath`, then moves it over `path` in one step, so a failed
-// or interrupted save leaves the previous file as it was. CannotCreate when either
-// file cannot be made, CannotWrite when the bytes cannot be written. (Not "ReplaceFile":
-// <windows.h> makes that name a macro.)
-SaveResult ReplaceWholeFile(const std::u16string& path, const std::u16string& tempPath,
-                            const std::string& bytes);
+// Writes `bytes` to the file's TempFileName, then moves it over the file in one
+// step, so a failed or interrupted save leaves the previous file as it was.
+// CannotCreate when either file cannot be made, CannotWrite when the bytes cannot be
+// written. (Not "ReplaceFile": <windows.h> makes that name a macro.)
+SaveResult ReplaceWholeFile(const std::u16string& path, const std::string& bytes);
 
-// The settings files on disk, each replaced in one step through a file beside it.
+// The files on disk: a folder of the file's name is no file.
 class TDiskStore : public TFileStore {
 public:
-    bool Load(const std::u16string& path, std::string& bytes) override;
-    bool Store(const std::u16string& path, const std::string& bytes) override;
+    LoadResult Load(const std::u16string& path, std::string& bytes) override;
+    SaveResult Store(const std::u16string& path, const std::string& bytes) override {
+        return ReplaceWholeFile(path, bytes);
+    }
 };

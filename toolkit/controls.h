@@ -84,6 +84,11 @@ public:
                                              reinterpret_cast<LPARAM>(SjisToUtf16(text).c_str())));
     }
     void Delete(int index) const { SendMessageW(hwnd_, LB_DELETESTRING, index, 0); }
+    // A number kept with the item wherever it moves; 0 until set.
+    LPARAM ItemData(int index) const { return SendMessageW(hwnd_, LB_GETITEMDATA, index, 0); }
+    void SetItemData(int index, LPARAM data) const {
+        SendMessageW(hwnd_, LB_SETITEMDATA, index, data);
+    }
     void Clear() const { SendMessageW(hwnd_, LB_RESETCONTENT, 0, 0); }
     int ItemIndex() const { return static_cast<int>(SendMessageW(hwnd_, LB_GETCURSEL, 0, 0)); }
     // Raises no selection-change notification.

@@ -1,8 +1,10 @@
 // The settings file's text over arbitrary bytes: reading never fails, a value just
-// written reads back as written and its line can be taken out again, and the last
-// folder comes back exactly from what the file keeps of it.
-#include "app/settings_files.h"
+// written reads back as written and its line can be taken out again, the last
+// folder comes back exactly from what the file keeps of it, and a marked file's
+// text turns into the program's own form exactly or not at all.
+#include "app/settings_text.h"
 #include "toolkit/ini_text.h"
+#include "toolkit/text_encoding.h"
 
 #include "support/native_text.h"
 
@@ -55,6 +57,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const std::string written = IniWithValue(file, section, key, value, kCp932);
         Check(IniValue(written, section, key, kCp932) == std::string(value));
         Check(IniWithoutKey(written, section, key, kCp932).size() < written.size());
+    }
+
+    const FileText text = DecodeFileText(file);
+    if (const std::optional<std::string> own = ShiftJisLines(text.text, kCp932)) {
+        Check(DecodeFileText(*own).encoding == TextEncoding::ShiftJis);
+        const auto lines = TextLines(text.text), ownLines = TextLines(*own);
+        Check(lines.size() == ownLines.size());
+        for (std::size_t i = 0; i < lines.size(); ++i) {
+            std::u16string back;
+            Check(kCp932.ToUtf16(ownLines[i].data(), ownLines[i].size(), back) &&
+                  FromUtf8(lines[i]) == back);
+        }
     }
 
     // Any UTF-16 folder comes back exactly from what the settings file keeps.

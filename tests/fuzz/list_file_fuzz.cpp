@@ -1,7 +1,7 @@
 // The pattern list file over arbitrary bytes: what is read depends only on the
 // bytes before the first NUL, splits exactly where a plain line reader would,
 // and a saved list reads back as it was.
-#include "app/list_file.h"
+#include "app/settings_text.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,37 +1,20 @@
+#include "app/settings.h"
 #include "toolkit/failure_text.h"
 #include "toolkit/ini_file.h"
 #include "toolkit/ini_text.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 
+#include "support/memory_store.h"
 #include "support/native_text.h"
 
 namespace {
 
-// Files in memory; a name in `refused` cannot be written.
-class MemoryStore : public TFileStore {
-public:
-    bool Load(const std::u16string& path, std::string& bytes) override {
-        const auto it = files.find(path);
-        bytes = it == files.end() ? std::string() : it->second;
-        return true;
-    }
-    bool Store(const std::u16string& path, const std::string& bytes) override {
-        if (path == refused) return false;
-        files[path] = bytes;
-        return true;
-    }
-    std::map<std::u16string, std::string> files;
-    std::u16string refused;
-};
-
 TEST(IniFile, ReadsAndWritesAsTheProfileFunctionsDo) {
-    MemoryStore store;
-    TIniFile ini(u"t.ini", store, kCp932);
-    EXPECT_TRUE(store.files.empty()) << "creating the accessor touches no file";
+    TIniFile ini(std::string(), kCp932);
+    EXPECT_TRUE(ini.Bytes().empty()) << "nothing until a write";
     EXPECT_EQ(ini.ReadString("S", "K", "dflt"), "dflt");
     EXPECT_EQ(ini.ReadInteger("S", "K", 7), 7);
     EXPECT_TRUE(ini.ReadBool("S", "K", true));
@@ -43,29 +26,29 @@ TEST(IniFile, ReadsAndWritesAsTheProfileFunctionsDo) {
     EXPECT_EQ(ini.ReadInteger("S", "N", 0), -2147483647 - 1);
     EXPECT_TRUE(ini.ReadBool("S", "B", false));
     EXPECT_EQ(ini.ReadString("S", "J", ""), "\x95\x5C\x83\x5C");
-    EXPECT_EQ(store.files[u"t.ini"],
-              "[S]\r\nK=spaced\r\nN=-2147483648\r\nB=1\r\nJ=\x95\x5C\x83\x5C\r\n");
+    EXPECT_EQ(ini.Bytes(), "[S]\r\nK=spaced\r\nN=-2147483648\r\nB=1\r\nJ=\x95\x5C\x83\x5C\r\n");
 
     ini.DeleteKey("S", "N");
     ini.DeleteKey("S", "missing");
-    EXPECT_EQ(store.files[u"t.ini"], "[S]\r\nK=spaced\r\nB=1\r\nJ=\x95\x5C\x83\x5C\r\n");
+    EXPECT_EQ(ini.Bytes(), "[S]\r\nK=spaced\r\nB=1\r\nJ=\x95\x5C\x83\x5C\r\n");
 
-    store.files[u"long.ini"] = "[S]\r\nLong=" + std::string(3000, 'v') + "\r\n";
-    EXPECT_EQ(TIniFile(u"long.ini", store, kCp932).ReadString("S", "Long", ""),
-              std::string(2047, 'v'));
+    // Whole, whatever its length: a value cut short would be another one.
+    EXPECT_EQ(TIniFile("[S]\r\nLong=" + std::string(3000, 'v') + "\r\n", kCp932)
+                  .ReadString("S", "Long", ""),
+              std::string(3000, 'v'));
 }
 
 TEST(IniFile, RefusedWriteFailsWithThePath) {
     MemoryStore store;
-    store.refused = u"D:\\caf\u00E9\\t.ini";
-    TIniFile ini(store.refused, store, kCp932);
+    const std::u16string dir = u"D:\\caf\u00E9";
+    store.failing[SettingsFileName(dir)] = SaveResult::CannotWrite;
     try {
-        ini.WriteInteger("S", "K", 1);
+        SaveSettings(Settings(), dir, store, kCp932);
         ADD_FAILURE() << "no failure";
     } catch (const EFileFailure& e) {
         EXPECT_EQ(
             e.Message(),
-            store.refused +
+            SettingsFileName(dir) +
                 Cp932ToUtf16(" \x82\xC9\x8F\x91\x82\xAB\x8D\x9E\x82\xDF\x82\xDC\x82\xB9\x82\xF1"));
     }
 }

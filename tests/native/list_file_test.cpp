@@ -1,4 +1,4 @@
-#include "app/list_file.h"
+#include "app/settings_text.h"
 
 #include <gtest/gtest.h>
 

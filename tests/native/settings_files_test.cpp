@@ -1,4 +1,5 @@
-#include "app/settings_files.h"
+#include "app/settings.h"
+#include "app/settings_text.h"
 
 #include <gtest/gtest.h>
 
@@ -25,7 +26,7 @@ TEST(SettingsFiles, OneSeparatorBeforeTheFolderAndTheFiles) {
         EXPECT_EQ(ListFileName(dir), dir + u"\\extentions.lst");
         EXPECT_EQ(SettingsFileName(dir), dir + u"\\tavrix.ini");
         // Beside the list file, so the final move never crosses a volume.
-        EXPECT_EQ(TempListFileName(dir), dir + u"\\extentions.lst.tmp");
+        EXPECT_EQ(TempFileName(ListFileName(dir)), dir + u"\\extentions.lst.tmp");
     }
 }
 
@@ -46,17 +47,17 @@ TEST(LoadFolder, FolderWinsAndNothingUnreadableBecomesAFolder) {
     const struct {
         std::string folder;
         std::optional<std::string> utf8;
-        std::u16string loaded;
+        std::optional<std::u16string> loaded; // nothing: cannot be read whole
     } cases[] = {
         // A program that knows only "Folder" may have written it since.
         {"D:\\new", "D:\\old", u"D:\\new"},
         {"", "D:\\caf%c3%a9", u"D:\\caf\u00E9"},
         {"", std::nullopt, u""},
-        {"D:\\\x81", std::nullopt, u""},
-        {"", "D:\\%E9", u""},
-        {"", "D:\\%4", u""},
-        {"", "D:\\%G0", u""},
-        {"", "D:\\%C0%AF", u""},
+        {"D:\\\x81", std::nullopt, std::nullopt},
+        {"", "D:\\%E9", std::nullopt},
+        {"", "D:\\%4", std::nullopt},
+        {"", "D:\\%G0", std::nullopt},
+        {"", "D:\\%C0%AF", std::nullopt},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.folder + "|" + c.utf8.value_or("-"));

@@ -159,6 +159,26 @@ TEST(ReadWholeFile, FailsWhereOthersMayWriteOrShareNothing) {
     }
 }
 
+// A damaged settings file of any size must not take all the memory there is.
+TEST(ReadWholeFile, RefusesAFileLargerThanAnySettingsFile) {
+    ScratchTree temp;
+    const std::string path = temp / "huge.lst";
+    for (const std::uint64_t size : {kLargestWholeFile, kLargestWholeFile + 1}) {
+        SCOPED_TRACE(size);
+        {
+            FileHandle file(CreateFileW(Wide(path).c_str(), GENERIC_WRITE, 0, nullptr,
+                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+            LARGE_INTEGER end{};
+            end.QuadPart = static_cast<LONGLONG>(size);
+            ASSERT_TRUE(SetFilePointerEx(file.Get(), end, nullptr, FILE_BEGIN) &&
+                        SetEndOfFile(file.Get()));
+        }
+        std::string read;
+        EXPECT_EQ(ReadWholeFile(SjisToUtf16(path), read, kLargestWholeFile),
+                  size == kLargestWholeFile);
+    }
+}
+
 TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
     ScratchTree temp;
     const std::string path = temp / "out.lst";
@@ -166,8 +186,7 @@ TEST(ReplaceWholeFile, WritesNewAndExistingFilesExactly) {
     const std::string contents[] = {".bak\r\n.tmp\r\n", kHyou + "\r\n", "", "x"};
     for (const std::string& bytes : contents) {
         SCOPED_TRACE(bytes);
-        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), bytes),
-                  SaveResult::Saved);
+        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), bytes), SaveResult::Saved);
         EXPECT_EQ(ReadBytes(path), bytes);
         EXPECT_FALSE(PathExists(tempPath));
     }
@@ -181,30 +200,27 @@ TEST(ReplaceWholeFile, FailureLeavesThePreviousFileWhole) {
 
     WriteBytes(path, old);
     CreateDirectoryW(Wide(tempPath).c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), ".new\r\n"),
-              SaveResult::CannotCreate);
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), ".new\r\n"), SaveResult::CannotCreate);
     EXPECT_EQ(ReadBytes(path), old);
     RemoveDirectoryW(Wide(tempPath).c_str());
 
-    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "missing\\out.lst"),
-                               SjisToUtf16(temp / "missing\\out.lst.tmp"), "x"),
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "missing\\out.lst"), "x"),
               SaveResult::CannotCreate);
     EXPECT_FALSE(PathExists(temp / "missing"));
 
     {
         HeldFile locked(path, GENERIC_READ, 0);
         ASSERT_TRUE(locked.Held());
-        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), SjisToUtf16(tempPath), ".new\r\n"),
-                  SaveResult::CannotCreate);
+        EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(path), ".new\r\n"), SaveResult::CannotCreate);
     }
     EXPECT_EQ(ReadBytes(path), old);
     EXPECT_FALSE(PathExists(tempPath)) << "the half-done save is cleaned away";
 
     CreateDirectoryW(Wide(temp / "dir.lst").c_str(), nullptr);
-    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "dir.lst"), SjisToUtf16(tempPath), ".new\r\n"),
+    EXPECT_EQ(ReplaceWholeFile(SjisToUtf16(temp / "dir.lst"), ".new\r\n"),
               SaveResult::CannotCreate);
     EXPECT_TRUE(FolderExists(SjisToUtf16(temp / "dir.lst")));
-    EXPECT_FALSE(PathExists(tempPath));
+    EXPECT_FALSE(PathExists(temp / "dir.lst.tmp"));
 }
 
 TEST(AppDataFolder, NamesAnExistingFolderWithoutCreatingAnything) {

@@ -3,10 +3,12 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
-#include "app/settings_files.h"
+#include "app/settings_text.h"
 #include "platform/file_system.h"
 #include "support/folder_cases.h"
+#include "support/marked_text.h"
 #include "toolkit/shift_jis.h"
+#include "toolkit/utf8.h"
 
 #include <stdexcept>
 
@@ -76,26 +78,14 @@ TEST_F(Settings, NumbersReadAsTheyConvertAndFallBackToZero) {
     }
 }
 
-TEST_F(Settings, MissingLocationSectionPutsTheWindowAtZeroWithZeroSize) {
+TEST_F(Settings, MissingLocationSectionOpensTheDesignedWindow) {
     WriteBytes(IniPath(), "[Last]\r\nFolder=C:\\\r\nSubFolder=1\r\n");
     Start();
-    const RECT r = MainBounds();
-    EXPECT_EQ(r.left, 0);
-    EXPECT_EQ(r.top, 0);
-    // Zero is asked for; the system keeps a sizable window at its smallest size,
-    // as it does for any window of the same styles.
-    HWND other = CreateWindowExW(GetWindowLongW(main->Handle(), GWL_EXSTYLE), L"STATIC", L"",
-                                 GetWindowLongW(main->Handle(), GWL_STYLE) & ~WS_VISIBLE, 10, 10,
-                                 300, 300, nullptr, nullptr, GetModuleHandleW(nullptr), nullptr);
-    ASSERT_NE(other, nullptr);
-    SetWindowPos(other, nullptr, 0, 0, 0, 0, SWP_NOZORDER | SWP_NOACTIVATE);
-    RECT smallest{};
-    GetWindowRect(other, &smallest);
-    DestroyWindow(other);
-    EXPECT_LT(smallest.right - smallest.left, 300);
-    // A shown window under an X server keeps at least one pixel of client area.
-    EXPECT_NEAR(r.right - r.left, smallest.right - smallest.left, 1);
-    EXPECT_NEAR(r.bottom - r.top, smallest.bottom - smallest.top, 1);
+    // A width and height of 0 are no bounds: never a window collapsed to its smallest.
+    RECT client{};
+    GetClientRect(main->Handle(), &client);
+    EXPECT_EQ(client.right, main->Scale(386));
+    EXPECT_EQ(client.bottom, main->Scale(299));
     EXPECT_EQ(main->Edit1.Text(), "C:\\");
     EXPECT_TRUE(main->opSubfolder->Checked());
 }
@@ -282,6 +272,101 @@ TEST_F(Settings, SettingsFileThatCannotBeWrittenIsReported) {
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].text, IniPath() + " に書き込めません.");
     EXPECT_EQ(ReadBytes(ListPath()), ".tmp\r\n") << "the list was saved first";
+}
+
+// Settings files as a person's editor leaves them, damaged or saved by Notepad: the
+// window shows the saved folder exactly or none at all, 削除 takes only that
+// folder's files, and closing writes the program's own form, or keeps a file that
+// has a line it cannot write exactly.
+TEST_F(Settings, EditedFilesDeleteOnlyInTheSavedFolderAndCloseExactly) {
+    ScratchTree tree;
+    const std::string saved = tree / "表A";
+    const struct {
+        const char* name;
+        bool inSaved; // and selected by ".tmp"
+    } files[] = {
+        {"x.tmp", false}, {"表A\\a.tmp", true}, {"表A\\a.txt", false}, {"表A\\B\\b.tmp", true}};
+    const std::string last = "[Last]\r\nFolder=" + saved + "\r\nSubFolder=1\r\n";
+    const std::string emptied = "[Last]\r\nFolder=\r\nSubFolder=1\r\n";
+    const std::string han = "\xED\x95\x9C"; // 한 in UTF-8: no Shift_JIS form
+    const struct {
+        const char* what;
+        std::string ini, list, iniAfter;
+        bool shown, listKept;
+    } cases[] = {
+        {"an escaped NUL",
+         "[Last]\r\nFolder=\r\nFolderUtf8=" + tree.Path() + "%00\\A\r\nSubFolder=1\r\n", ".tmp\r\n",
+         emptied, false, false},
+        {"a NUL byte",
+         "[Last]\r\nFolder=" + tree.Path() + std::string(1, '\0') + "\\表A\r\nSubFolder=1\r\n",
+         ".tmp\r\n", emptied, false, false},
+        {"UTF-8 settings, UTF-16 list", kUtf8Mark + Utf8Of(SjisToUtf16(last)),
+         Utf16File(u".tmp\r\n", false), last, true, false},
+        {"UTF-16 settings, UTF-8 list with a line outside Shift_JIS",
+         Utf16File(SjisToUtf16(last), true), kUtf8Mark + ".tmp\r\n." + han + "\r\n", last, true,
+         true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        RemoveSettingsFiles();
+        for (const auto& f : files)
+            tree.File(f.name);
+        WriteBytes(IniPath(), c.ini);
+        WriteBytes(ListPath(), c.list);
+        Start();
+        EXPECT_EQ(main->Edit1.Text(), c.shown ? saved : "");
+        EXPECT_EQ(ListItems(), std::vector<std::string>{".tmp"});
+        Pump();
+        EXPECT_EQ(main->cmBurn->Enabled(), c.shown);
+        if (c.shown) Click(main->Button5.Handle());
+        for (const auto& f : files)
+            EXPECT_EQ(PathExists(tree / f.name), !(c.shown && f.inSaved)) << f.name;
+
+        const RECT r = MainBounds();
+        HWND window = main->Handle();
+        const auto boxes = BoxesDuring([window] { SendMessageW(window, WM_CLOSE, 0, 0); });
+        Pump(); // the loop's end, before the next window's search dialog sees it
+        Discard();
+        EXPECT_EQ(ReadBytes(IniPath()),
+                  c.iniAfter + Location(r.left, r.top, r.right - r.left, r.bottom - r.top));
+        EXPECT_EQ(ReadBytes(ListPath()), c.listKept ? c.list : ".tmp\r\n");
+        ASSERT_EQ(boxes.size(), c.listKept ? 1u : 0u);
+        if (c.listKept) {
+            EXPECT_EQ(boxes[0].text,
+                      "ファイル " + ListPath() +
+                          " は Shift_JIS で表せない文字を含むため、保存しませんでした.");
+        }
+    }
+}
+
+// Bounds saved on a monitor that is gone open on the one there is, their size
+// kept as far as it fits.
+TEST_F(Settings, BoundsOffEveryScreenOpenOnTheNearestWorkArea) {
+    MONITORINFO monitor{};
+    monitor.cbSize = sizeof monitor;
+    ASSERT_TRUE(GetMonitorInfoW(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), &monitor));
+    const RECT work = monitor.rcWork;
+    const int width = work.right - work.left, height = work.bottom - work.top;
+    const struct {
+        std::string location;
+        RECT opening;
+    } cases[] = {
+        {Location(work.right + 3000, work.top + 100, 600, 420),
+         {work.right - 600, work.top + 100, work.right, work.top + 520}},
+        {Location(work.left - 9000, work.top - 9000, width + 500, height + 400), work},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.location);
+        RemoveSettingsFiles();
+        WriteBytes(IniPath(), c.location);
+        Start();
+        const RECT r = MainBounds();
+        EXPECT_EQ(r.left, c.opening.left);
+        EXPECT_EQ(r.top, c.opening.top);
+        EXPECT_EQ(r.right, c.opening.right);
+        EXPECT_EQ(r.bottom, c.opening.bottom);
+        Discard();
+    }
 }
 
 // The platform's code page 932 keeps exactly what the native stand-in keeps.

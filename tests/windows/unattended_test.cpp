@@ -395,6 +395,44 @@ TEST_F(Unattended, SavedFolderIsTheExactOne) {
     EXPECT_TRUE(Contains(relative.err, "絶対パスではありません")) << Utf16ToSjis(relative.err);
 }
 
+// A saved folder is taken whole or not at all: a NUL would cut it to its parent, and
+// a reader that stopped at 2,047 characters listed the parent's files.
+TEST_F(Unattended, SavedFolderIsTakenWholeOrNotAtAll) {
+    tree.WideFolder(u"A");
+    tree.WideFile(u"A\\a.tmp");
+    // Folders of 150 characters, the last one of what is left.
+    std::u16string deep = u"long";
+    tree.WideFolder(deep);
+    for (std::size_t left; (left = 2054 - tree.WidePath(deep).size()) > 0;) {
+        deep += u"\\" + std::u16string(left > 201 ? 150 : left - 1, u'd');
+        tree.WideFolder(deep);
+    }
+    tree.WideFile(deep + u"\\in.tmp");
+    tree.WideFile(deep.substr(0, deep.rfind(u'\\')) + u"\\parent.tmp");
+    ASSERT_EQ(tree.WidePath(deep).size(), 2054u);
+    WriteBytes(ListPath(), ".tmp\r\n");
+    const struct {
+        std::string last;
+        DWORD exitCode;
+        std::vector<std::u16string> listed;
+    } cases[] = {
+        {"FolderUtf8=" + tree.Path() + "%00\\A", 2, {}},
+        {"Folder=" + tree.Path() + std::string(1, '\0') + "\\A", 2, {}},
+        {"Folder=" + Utf16ToSjis(tree.WidePath(deep)), 0, {tree.WidePath(deep + u"\\in.tmp")}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.last.substr(0, 80));
+        WriteBytes(IniPath(), "[Last]\r\n" + c.last + "\r\nSubFolder=1\r\n");
+        const ProgramRun run = RunProgram({u"/list"}, scratch);
+        EXPECT_EQ(run.exitCode, c.exitCode) << Utf16ToSjis(run.err);
+        EXPECT_EQ(Lines(run.out), c.listed);
+        if (c.exitCode == 2) {
+            EXPECT_EQ(run.err, SjisToUtf16(IniPath() + ": 保存されたフォルダーを正しく読めません "
+                                                       "(/folder で指定してください)\r\n"));
+        }
+    }
+}
+
 // A file that cannot go to the recycle bin stays where it is and is reported:
 // never destroyed instead, never asked about.
 TEST_F(Unattended, WhatTheRecycleBinCannotTakeStaysAndIsReported) {

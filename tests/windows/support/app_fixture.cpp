@@ -1,7 +1,7 @@
 #include "support/app_fixture.h"
 #include "scratch_tree.h"
 
-#include "app/settings_files.h"
+#include "app/settings.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
 #include "toolkit/controls.h"
@@ -27,8 +27,9 @@ std::string TestSettingsDir() { return Utf16ToSjis(SettingsDirIn(AppDataFolder(n
 
 void RemoveSettingsFiles() {
     const std::u16string dir = SjisToUtf16(TestSettingsDir());
-    for (const std::u16string& path : {ListFileName(dir), SettingsFileName(dir),
-                                       TempListFileName(dir), SettingsFileName(dir) + u".tmp"}) {
+    for (const std::u16string& path :
+         {ListFileName(dir), SettingsFileName(dir), TempFileName(ListFileName(dir)),
+          TempFileName(SettingsFileName(dir))}) {
         SetFileAttributesW(AsWide(path.c_str()), FILE_ATTRIBUTE_NORMAL);
         DeleteFileW(AsWide(path.c_str()));
     }

@@ -1,5 +1,6 @@
-#include "app/settings_files.h"
+#include "app/settings_text.h"
 
+#include "toolkit/text_encoding.h"
 #include "toolkit/utf8.h"
 
 namespace {
@@ -59,24 +60,31 @@ std::optional<std::string> PercentDecoded(const std::string& text) {
     return bytes;
 }
 
+// A NUL ends the text wherever the folder goes next (the box, the system's calls):
+// what is left would name the folder's parent.
+std::optional<std::u16string> Whole(std::optional<std::u16string> text) {
+    if (text && text->find(u'\0') != std::u16string::npos) return std::nullopt;
+    return text;
+}
+
 } // namespace
 
-std::u16string SettingsDirIn(const std::u16string& appDataFolder) {
-    std::u16string dir = appDataFolder;
-    if (dir.empty() || dir.back() != u'\\') dir += u'\\';
-    return dir + u"Brenvolt\\Tavrix";
+std::vector<std::string> ParseListFile(std::string_view bytes) {
+    const std::vector<std::string_view> lines = TextLines(bytes.substr(0, bytes.find('\0')));
+    return std::vector<std::string>(lines.begin(), lines.end());
 }
 
-std::u16string ListFileName(const std::u16string& settingsDir) {
-    return settingsDir + u"\\extentions.lst";
-}
-
-std::u16string TempListFileName(const std::u16string& settingsDir) {
-    return ListFileName(settingsDir) + u".tmp";
-}
-
-std::u16string SettingsFileName(const std::u16string& settingsDir) {
-    return settingsDir + u"\\tavrix.ini";
+std::string FormatListFile(const std::vector<std::string>& items) {
+    std::size_t size = 0;
+    for (const std::string& item : items)
+        size += item.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const std::string& item : items) {
+        text += item;
+        text += "\r\n";
+    }
+    return text;
 }
 
 SavedFolder SaveFolder(const std::u16string& folder, const CodePage& codePage) {
@@ -90,16 +98,16 @@ SavedFolder SaveFolder(const std::u16string& folder, const CodePage& codePage) {
     return saved;
 }
 
-std::u16string LoadFolder(const std::string& folder, const std::optional<std::string>& utf8,
-                          const CodePage& codePage) {
+std::optional<std::u16string> LoadFolder(const std::string& folder,
+                                         const std::optional<std::string>& utf8,
+                                         const CodePage& codePage) {
     std::u16string text;
     if (!folder.empty()) {
-        // Bytes that are not Shift_JIS text name no folder: nothing rather than a guess.
-        if (!codePage.ToUtf16(folder.data(), folder.size(), text)) text.clear();
-        return text;
+        if (!codePage.ToUtf16(folder.data(), folder.size(), text)) return std::nullopt;
+        return Whole(text);
     }
     if (!utf8) return text;
     const std::optional<std::string> bytes = PercentDecoded(*utf8);
-    if (!bytes) return text;
-    return FromUtf8(*bytes).value_or(std::u16string());
+    if (!bytes) return std::nullopt;
+    return Whole(FromUtf8(*bytes));
 }

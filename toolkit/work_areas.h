@@ -1,0 +1,7 @@
+// The screen as a window may use it: each monitor's work area (its taskbar left out).
+#pragma once
+#include "toolkit/anchor_rules.h"
+
+#include <vector>
+
+std::vector<Bounds> MonitorWorkAreas();
