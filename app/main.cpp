@@ -7,6 +7,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+
 TAutoTavrix* AutoTavrix = nullptr;
 
 namespace {
@@ -46,8 +48,8 @@ TAutoTavrix::~TAutoTavrix() {
 // Created in tab order, so the dialog manager's z-order walk is the tab order
 // and Label1's mnemonic lands on Edit1, the control after it.
 void TAutoTavrix::CreateControls() {
-    Label1 = TControl(AddControl(L"STATIC", "整理するフォルダー(&F)", SS_LEFT, 0, {8, 8, 116, 12},
-                                 kAnchorsDefault));
+    Label1 = TControl(AddControl(L"STATIC", "", SS_LEFT, 0, {8, 8, 116, 12}, kAnchorsDefault));
+    SetLabelText(Label1.Handle(), "整理するフォルダー(&F)", true);
     Edit1 = TEdit(AddControl(L"EDIT", "", ES_AUTOHSCROLL | WS_TABSTOP, WS_EX_CLIENTEDGE,
                              {8, 24, 201, 20}, kLeftTopRight));
     Button1 = TButton(AddControl(L"BUTTON", "", kButton, 0, {216, 24, 57, 20}, kTopRight));
@@ -68,7 +70,10 @@ void TAutoTavrix::CreateControls() {
     ListBox1 = TListBox(AddControl(
         L"LISTBOX", "", LBS_SORT | LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL | WS_TABSTOP,
         WS_EX_CLIENTEDGE, {8, 40, 193, 121}, kAll, group, groupLayout));
-    SendMessageW(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, Scale(12));
+    // The design's row, or a line of the font as it draws, when that is taller.
+    TEXTMETRICW font{};
+    GetTextMetricsW(ScreenDC(FontHandle()).Get(), &font);
+    SendMessageW(ListBox1.Handle(), LB_SETITEMHEIGHT, 0, std::max<int>(Scale(12), font.tmHeight));
     Button3 = TButton(
         AddControl(L"BUTTON", "", kButton, 0, {208, 40, 57, 20}, kTopRight, group, groupLayout));
 
@@ -128,6 +133,7 @@ void TAutoTavrix::FormCreate() {
         Application().ShowException(e);
     }
     FillVersionLabel();
+    PlaceFooter();
     FoundFiles = std::make_unique<TFoundFiles>();
 }
 

@@ -86,6 +86,8 @@ private:
     void CreateActions();
     void CreateFooter();
     void FillVersionLabel();
+    // Lays the footer out from its texts as drawn; the window is never narrower than it needs.
+    void PlaceFooter();
     void RunDeleteCommand(bool permanent);
 
     Font footerBold_;

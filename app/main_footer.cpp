@@ -2,6 +2,7 @@
 // notice and the two links.
 #include "app/main.h"
 
+#include "app/footer_layout.h"
 #include "app/version_text.h"
 #include "toolkit/application.h"
 
@@ -36,16 +37,19 @@ const FooterLink kHomeLink{"URL:https://brenvolt.test/",
 void TAutoTavrix::CreateFooter() {
     footerBold_ = CreateDesignFont(TextHeight(), true);
     Label2 = TControl(
-        AddControl(L"STATIC", "Ver.", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
+        AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX, 0, {16, 256, 24, 12}, kLeftBottom));
     Label4 = TControl(
-        AddControl(L"STATIC", "Label4", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
-    Label3 = TControl(AddControl(L"STATIC", "Copyright (C) 2026 Brenvolt", SS_LEFT | SS_NOPREFIX, 0,
-                                 {160, 256, 203, 12}, kRightBottom));
+        AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX, 0, {40, 256, 39, 12}, kLeftBottom));
+    Label3 = TControl(
+        AddControl(L"STATIC", "", SS_LEFT | SS_NOPREFIX, 0, {160, 256, 203, 12}, kRightBottom));
     for (HWND bold : {Label2.Handle(), Label4.Handle()}) {
         SendMessageW(bold, WM_SETFONT, reinterpret_cast<WPARAM>(footerBold_.Get()), FALSE);
         SetLabelColor(bold, ColorToRGB(clGreen));
     }
     SetLabelColor(Label3.Handle(), ColorToRGB(clBlue));
+    // Each sized to its text in its own font; PlaceFooter then sets them in their rows.
+    SetLabelText(Label2.Handle(), "Ver.", true);
+    SetLabelText(Label3.Handle(), "Copyright (C) 2026 Brenvolt", true);
     SetLabelText(Label4.Handle(), "Label4", true);
 
     auto makeLink = [this](const FooterLink& entry) {
@@ -73,6 +77,28 @@ void TAutoTavrix::CreateFooter() {
     // its inside, so it must not clip the window's own background out of that area.
     Bevel2 = TControl(AddControl(L"STATIC", "", SS_ETCHEDFRAME, WS_EX_TRANSPARENT,
                                  {8, 248, 369, 41}, akLeft | akRight | akBottom));
+}
+
+void TAutoTavrix::PlaceFooter() {
+    const auto extent = [](HWND control) {
+        RECT r{};
+        GetWindowRect(control, &r);
+        return TextExtent{r.right - r.left, r.bottom - r.top};
+    };
+    const FooterLayout f =
+        LayOutFooter({extent(Label2.Handle()), extent(Label4.Handle()), extent(Label3.Handle()),
+                      extent(HtLabel1->Handle()), extent(HtLabel2->Handle())},
+                     TextHeight(), Layout().DesignWidth());
+    Layout().SetDesign(Label2.Handle(), f.ver);
+    Layout().SetDesign(Label4.Handle(), f.version);
+    Layout().SetDesign(Label3.Handle(), f.notice);
+    Layout().SetDesign(HtLabel1->Handle(), f.mail);
+    Layout().SetDesign(HtLabel2->Handle(), f.home);
+    RECT client{};
+    GetClientRect(Handle(), &client);
+    Layout().Apply(client.right, client.bottom);
+    // Narrower than that, the right column would run into the left one: the window stops there.
+    SetMinimumClientWidth(f.minClientWidth);
 }
 
 void TAutoTavrix::FillVersionLabel() {

@@ -54,7 +54,15 @@ target_link_libraries(tavrix PRIVATE tavrix_gui)
 add_subdirectory(bench)
 
 # The tests need GoogleTest's sources (Debian's googletest package) and run under Wine.
+set(resource_users ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/bench)
 if(GTEST_SOURCE_DIR)
   add_subdirectory(${GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
   add_subdirectory(tests/windows)
+  list(APPEND resource_users ${CMAKE_SOURCE_DIR}/tests/windows)
 endif()
+# windres names no dependencies: every program compiles its resources again when what
+# they embed changes, the manifest above all.
+set(embedded ${CMAKE_BINARY_DIR}/generated/tavrix.manifest ${CMAKE_BINARY_DIR}/generated/version.h
+    ${CMAKE_SOURCE_DIR}/app/tavrix.ico ${CMAKE_SOURCE_DIR}/app/findfolder.avi)
+set_source_files_properties(app/tavrix.rc DIRECTORY ${resource_users}
+                            PROPERTIES OBJECT_DEPENDS "${embedded}")

@@ -120,6 +120,17 @@ has_dark_text() {
     awk -v s="$share" 'BEGIN { exit !(s > 0.05) }'
 }
 
+# has_colour window colour: some of the window's pixels are exactly that colour.
+has_colour() {
+    local g share
+    read -ra g <<<"$(geometry "$1")"
+    [ ${#g[@]} -eq 4 ] || return 1
+    share=$(timeout 20 import -window root -crop "${g[2]}x${g[3]}+${g[0]}+${g[1]}" +repage png:- \
+        2>/dev/null | convert png:- -fill black +opaque "$2" -fill white -opaque "$2" \
+        -colorspace gray -format '%[fx:mean]' info: 2>/dev/null) || return 1
+    awk -v s="$share" 'BEGIN { exit !(s > 0) }'
+}
+
 # type_text text: types as on a keyboard. A character missing from the key map (any
 # Japanese one) makes xdotool bind it to a spare key for a moment; typed quickly, Wine
 # may look the key up after it is bound to the next one, so those go slowly.

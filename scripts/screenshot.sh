@@ -1,11 +1,20 @@
 #!/usr/bin/env bash
 # Starts tavrix.exe on the current (virtual) display, waits until its main window is
-# drawn, saves a screenshot of the screen and closes the program again.
+# drawn, saves a screenshot of the screen and closes the program again. A third
+# argument sets the screen's pixels per inch for this run (96 again afterwards).
 set -euo pipefail
 exe=$1
 out=$2
+dpi=${3:-96}
 # shellcheck source=scripts/desktop.sh
 source "$(dirname "$0")/desktop.sh"
+
+set_dpi() {
+    "${WINELOADER:?}" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$1" /f \
+        >/dev/null 2>&1
+}
+set_dpi "$dpi"
+trap 'set_dpi 96' EXIT
 
 "${WINELOADER:?}" "$exe" </dev/null >/dev/null 2>&1 &
 pid=$!
@@ -23,10 +32,10 @@ if [ -z "$window" ]; then
     kill "$pid" 2>/dev/null || true
     exit 1
 fi
-# Drawn once the folder label's text is on the screen.
-measure_frame "$window" 386 299
+# Drawn once the footer's green version is on the screen, wherever the window's size
+# and the scaling put it.
 drawn=true
-wait_until 30 has_dark_text "$window" 8 8 100 12 || drawn=false
+wait_until 30 has_colour "$window" 'rgb(0,128,0)' || drawn=false
 mkdir -p "$(dirname "$out")"
 $drawn && import -window root "$out"
 # Alt+F4 closes it as a user would, so it saves its settings on the way out.

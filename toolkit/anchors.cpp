@@ -12,6 +12,11 @@ void TAnchorLayout::SetDesignSize(HWND control, int width, int height) {
         }
 }
 
+void TAnchorLayout::SetDesign(HWND control, const Bounds& design) {
+    for (Item& item : items_)
+        if (item.control == control) item.design = design;
+}
+
 void TAnchorLayout::Apply(int clientWidth, int clientHeight) const {
     if (items_.empty()) return;
     HDWP batch = BeginDeferWindowPos(static_cast<int>(items_.size()));

@@ -16,6 +16,9 @@ public:
     void Add(HWND control, const Bounds& design, unsigned anchors);
     // A control that sized itself (an auto-sized label) keeps its new size from now on.
     void SetDesignSize(HWND control, int width, int height);
+    // A control placed anew, in the parent's client coordinates at its design size.
+    void SetDesign(HWND control, const Bounds& design);
+    int DesignWidth() const { return designWidth_; }
     void Apply(int clientWidth, int clientHeight) const;
 
 private:

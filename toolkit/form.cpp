@@ -115,6 +115,16 @@ void TForm::SetLabelText(HWND label, const std::string& text, bool autoSize, HDC
     layout_.SetDesignSize(label, r.right, height);
 }
 
+void TForm::SetMinimumClientWidth(int width) {
+    minClientWidth_ = width;
+    RECT client{}, outer{};
+    GetClientRect(Handle(), &client);
+    if (client.right >= width) return;
+    GetWindowRect(Handle(), &outer);
+    SetWindowPos(Handle(), nullptr, 0, 0, outer.right - outer.left + width - client.right,
+                 outer.bottom - outer.top, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 void TForm::SetDefaultButton(HWND button, bool isDefault) {
     auto it = std::find(defaultButtons_.begin(), defaultButtons_.end(), button);
     if (isDefault == (it != defaultButtons_.end())) return;
@@ -268,6 +278,16 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_NEXTDLGCTL:
         NextControl(lParam ? reinterpret_cast<HWND>(wParam) : nullptr, !lParam && wParam);
         return 0;
+    case WM_GETMINMAXINFO: {
+        // The system asks this for every resize request too, not only for the user's drag.
+        if (minClientWidth_ <= 0) break;
+        RECT outer{0, 0, minClientWidth_, 0};
+        AdjustWindowRectEx(&outer, GetWindowLongW(Handle(), GWL_STYLE), FALSE,
+                           GetWindowLongW(Handle(), GWL_EXSTYLE));
+        LONG& least = reinterpret_cast<MINMAXINFO*>(lParam)->ptMinTrackSize.x;
+        least = std::max<LONG>(least, outer.right - outer.left);
+        return 0;
+    }
     case WM_SIZE:
         if (wParam != SIZE_MINIMIZED) {
             layout_.Apply(LOWORD(lParam), HIWORD(lParam));

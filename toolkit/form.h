@@ -44,6 +44,9 @@ public:
     // Sets a label's text; an auto-sized label takes the size of its text, measured
     // on `measure` when given (a surface with the label's font selected).
     void SetLabelText(HWND label, const std::string& text, bool autoSize, HDC measure = nullptr);
+    // The narrowest client area the window may be sized to, by the user's drag or by any
+    // resize request; a narrower window grows to it now.
+    void SetMinimumClientWidth(int width);
     // A default button is clicked by Enter where the focused control does not use it.
     void SetDefaultButton(HWND button, bool isDefault);
     HWND DefaultButton() const;
@@ -116,6 +119,7 @@ private:
     TForm* owner_;
     Font font_;
     int textHeight_ = kDesignTextHeight;
+    int minClientWidth_ = 0;
     TAnchorLayout layout_;
     TActionList actions_;
     THints hints_;

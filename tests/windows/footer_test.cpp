@@ -543,8 +543,10 @@ TEST_F(Footer, FooterShowsVersionNoticeAndLinks) {
     EXPECT_EQ(main->Label2.Text(), "Ver.");
     EXPECT_EQ(main->Label4.Text(), "1.0.1");
     EXPECT_EQ(main->Label3.Text(), "Copyright (C) 2026 Brenvolt");
-    // Label4 stands right after "Ver.".
-    EXPECT_EQ(BoundsOf(main->Label4.Handle()).left, main->Scale(40));
+    // Label4 stands right after "Ver.", as drawn.
+    const Bounds ver = BoundsOf(main->Label2.Handle());
+    EXPECT_EQ(BoundsOf(main->Label4.Handle()).left, ver.left + ver.width);
+    EXPECT_EQ(BoundsOf(main->Label4.Handle()).top, ver.top);
 
     const struct {
         HWND label;
@@ -634,31 +636,29 @@ TEST_F(Footer, TheFrameLetsTheWindowFaceShowInsideIt) {
 
 TEST_F(Footer, FooterFollowsTheBottomEdgeAndPartlyTheRightEdge) {
     Start();
+    // -1: set by the texts as drawn, the labels' sizes and the right column's place.
     const struct {
         const char* name;
         HWND control;
         Bounds design;
         Bounds gain; // of +120 x +60: left, top, width, height
     } cases[] = {
-        {"Bevel2", main->Bevel2.Handle(), {8, 248, 369, 41}, {0, 60, 120, 0}},
-        {"Label2", main->Label2.Handle(), {16, 256, 24, 12}, {0, 60, 0, 0}},
-        // The links are sized to their captions too.
+        {"Bevel2", main->Bevel2.Handle(), {8, 248, -1, -1}, {0, 60, 120, 0}},
+        {"Label2", main->Label2.Handle(), {16, 256, -1, -1}, {0, 60, 0, 0}},
         {"HtLabel1", main->HtLabel1->Handle(), {16, 272, -1, -1}, {0, 60, 0, 0}},
-        {"Label3", main->Label3.Handle(), {160, 256, 203, 12}, {120, 60, 0, 0}},
-        {"HtLabel2", main->HtLabel2->Handle(), {168, 272, -1, -1}, {120, 60, 0, 0}},
-        // Sized to the version text; only where it stands is fixed.
-        {"Label4", main->Label4.Handle(), {40, 256, -1, -1}, {0, 60, 0, 0}},
+        {"Label3", main->Label3.Handle(), {-1, 256, -1, -1}, {120, 60, 0, 0}},
+        {"HtLabel2", main->HtLabel2->Handle(), {-1, 272, -1, -1}, {120, 60, 0, 0}},
+        {"Label4", main->Label4.Handle(), {-1, 256, -1, -1}, {0, 60, 0, 0}},
     };
     std::vector<Bounds> before;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         before.push_back(BoundsOf(c.control));
         const Bounds d = main->Scale(c.design);
-        EXPECT_EQ(before.back().left, d.left);
-        EXPECT_EQ(before.back().top, d.top);
-        if (c.design.width >= 0) {
-            EXPECT_EQ(before.back(), d);
+        if (c.design.left >= 0) {
+            EXPECT_EQ(before.back().left, d.left);
         }
+        EXPECT_EQ(before.back().top, d.top);
     }
     RECT outer{};
     GetWindowRect(main->Handle(), &outer);
@@ -672,6 +672,27 @@ TEST_F(Footer, FooterFollowsTheBottomEdgeAndPartlyTheRightEdge) {
         EXPECT_EQ(BoundsOf(cases[i].control),
                   (Bounds{b.left + g.left, b.top + g.top, b.width + g.width, b.height + g.height}));
     }
+}
+
+// However wide its texts draw, the footer's columns stay a text height apart: the
+// window cannot be made narrower than that, by a request or by the user's drag.
+TEST_F(Footer, FooterColumnsKeepApartAtTheNarrowestWindow) {
+    Start();
+    RECT outer{};
+    GetWindowRect(main->Handle(), &outer);
+    SetWindowPos(main->Handle(), nullptr, 0, 0, 1, outer.bottom - outer.top,
+                 SWP_NOMOVE | SWP_NOZORDER);
+    Pump();
+    const auto rightOf = [](HWND control) {
+        const Bounds b = BoundsOf(control);
+        return b.left + b.width;
+    };
+    const int gap =
+        std::min(BoundsOf(main->Label3.Handle()).left - rightOf(main->Label4.Handle()),
+                 BoundsOf(main->HtLabel2->Handle()).left - rightOf(main->HtLabel1->Handle()));
+    EXPECT_EQ(gap, main->Scale(12)) << "the closer row";
+    // The same limit holds for the user's drag.
+    EXPECT_EQ(MainMinimumWidth(), MainBounds().right - MainBounds().left);
 }
 
 } // namespace

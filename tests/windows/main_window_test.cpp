@@ -4,6 +4,8 @@
 
 #include "toolkit/failure_text.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 #include <stdexcept>
 #include <ostream>
@@ -20,7 +22,8 @@ struct Expected {
 #define CONTROL(member) [](TAutoTavrix& m) { return m.member.Handle(); }
 
 const Expected kLayout[] = {
-    {"Label1", CONTROL(Label1), {8, 8, 116, 12}},
+    // Sized to its text: only where it stands is fixed.
+    {"Label1", CONTROL(Label1), {8, 8, 0, 0}},
     {"Bevel1", CONTROL(Bevel1), {288, 0, 9, 249}},
     {"Edit1", CONTROL(Edit1), {8, 24, 201, 20}},
     {"Button1", CONTROL(Button1), {216, 24, 57, 20}},
@@ -45,7 +48,9 @@ TEST_F(MainWindow, ControlsStandAtTheirDesignBounds) {
     EXPECT_EQ(TControl(main->Handle()).WideText(), SjisToUtf16("自動選択削除"));
     for (const Expected& e : kLayout) {
         SCOPED_TRACE(e.name);
-        EXPECT_EQ(BoundsOf(e.control(*main)), main->Scale(e.design));
+        Bounds b = BoundsOf(e.control(*main));
+        if (e.design.width == 0) b.width = b.height = 0;
+        EXPECT_EQ(b, main->Scale(e.design));
     }
 }
 
@@ -71,6 +76,9 @@ TEST_F(MainWindow, FontThenLayoutScaleWithTheScreen) {
 
 TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
     Start();
+    std::vector<Bounds> before;
+    for (const Expected& e : kLayout)
+        before.push_back(BoundsOf(e.control(*main)));
     RECT outer{};
     GetWindowRect(main->Handle(), &outer);
     SetWindowPos(main->Handle(), nullptr, 0, 0, outer.right - outer.left + 120,
@@ -84,7 +92,7 @@ TEST_F(MainWindow, ResizingStretchesAndMovesByTheAnchors) {
     };
     for (std::size_t i = 0; i < std::size(kLayout); ++i) {
         SCOPED_TRACE(kLayout[i].name);
-        const Bounds d = main->Scale(kLayout[i].design);
+        const Bounds& d = before[i];
         const Bounds& g = gains[i];
         EXPECT_EQ(BoundsOf(kLayout[i].control(*main)),
                   (Bounds{d.left + g.left, d.top + g.top, d.width + g.width, d.height + g.height}));
@@ -344,24 +352,57 @@ TEST_F(MainWindow, FailuresInShortcutsAndIdleUpdatesAreShownAndTheProgramGoesOn)
     EXPECT_TRUE(PathExists(ListPath()));
 }
 
-// Both footer links read in full, side by side and inside the footer's frame, at
-// whatever pixels per inch the screen has.
-TEST_F(MainWindow, ControlsOfTheFooterShowTheLinksWhole) {
+RECT ScreenRect(HWND control) {
+    RECT r{};
+    GetWindowRect(control, &r);
+    return r;
+}
+
+// What a reader sees at whatever pixels per inch the screen has: every text whole in
+// its control, as its font draws it or as the control measures it, and no control on
+// another of its parent, nor across the edge of the footer's frame.
+TEST_F(MainWindow, ControlsShowTheirTextsWholeAndApart) {
     Start();
-    const Bounds frame = BoundsOf(main->Bevel2.Handle());
-    Bounds previous{0, 0, 0, 0};
-    for (THtLabel* link : {main->HtLabel1.get(), main->HtLabel2.get()}) {
-        const std::u16string caption = TControl(link->Handle()).WideText();
-        SCOPED_TRACE(Utf16ToSjis(caption));
-        const SIZE text = ScreenDC(link->FontHandle()).TextSize(caption);
-        const Bounds b = BoundsOf(link->Handle());
-        EXPECT_GE(b.width, text.cx) << "the whole caption";
-        EXPECT_GE(b.height, text.cy);
-        EXPECT_GE(b.left, previous.left + previous.width) << "no overlap";
-        EXPECT_GT(b.left, frame.left);
-        EXPECT_LT(b.left + b.width, frame.left + frame.width) << "inside the frame";
-        EXPECT_LT(b.top + b.height, frame.top + frame.height);
-        previous = b;
+    TAutoTavrix& m = *main;
+    for (HWND text : {m.Label1.Handle(), m.Label2.Handle(), m.Label3.Handle(), m.Label4.Handle(),
+                      m.HtLabel1->Handle(), m.HtLabel2->Handle(), m.XPGroupBox1->Handle()}) {
+        RECT need{};
+        DrawTextW(ScreenDC(reinterpret_cast<HFONT>(SendMessageW(text, WM_GETFONT, 0, 0))).Get(),
+                  AsWide(TControl(text).WideText().c_str()), -1, &need,
+                  DT_CALCRECT | DT_SINGLELINE);
+        const Bounds b = BoundsOf(text);
+        EXPECT_TRUE(b.width >= need.right && b.height >= need.bottom) << TControl(text).Text();
+    }
+    for (const TButton& button :
+         {m.Button1, m.Button2, m.Button3, m.Button4, m.Button5, m.CheckBox1}) {
+        SIZE ideal{};
+        SendMessageW(button.Handle(), BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal));
+        EXPECT_GE(BoundsOf(button.Handle()).width, ideal.cx) << button.Text();
+    }
+    TEXTMETRICW font{};
+    GetTextMetricsW(ScreenDC(m.FontHandle()).Get(), &font);
+    EXPECT_GE(SendMessageW(m.ListBox1.Handle(), LB_GETITEMHEIGHT, 0, 0), font.tmHeight);
+
+    const RECT frame = ScreenRect(m.Bevel2.Handle());
+    RECT inside = frame, common{};
+    InflateRect(&inside, -2, -2);
+    for (HWND parent : {m.Handle(), m.XPGroupBox1->Handle()}) {
+        std::vector<RECT> placed;
+        for (HWND c = GetWindow(parent, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
+            RECT r = ScreenRect(c);
+            SCOPED_TRACE(TControl(c).Text() + " at " + std::to_string(r.left) + "," +
+                         std::to_string(r.top));
+            if (c == m.Bevel2.Handle()) continue;
+            if (c == m.Bevel1.Handle()) {
+                r.right = r.left + 2; // its one line, which runs down onto the frame
+            } else {
+                EXPECT_TRUE(!IntersectRect(&common, &r, &frame) ||
+                            (IntersectRect(&common, &r, &inside) && EqualRect(&common, &r)));
+            }
+            for (const RECT& other : placed)
+                EXPECT_FALSE(IntersectRect(&common, &r, &other));
+            placed.push_back(r);
+        }
     }
 }
 

@@ -82,6 +82,12 @@ RECT AppFixture::MainBounds() const {
     return r;
 }
 
+int AppFixture::MainMinimumWidth() const {
+    MINMAXINFO limits{};
+    SendMessageW(main->Handle(), WM_GETMINMAXINFO, 0, reinterpret_cast<LPARAM>(&limits));
+    return limits.ptMinTrackSize.x;
+}
+
 std::string AppFixture::ListPath() {
     return Utf16ToSjis(ListFileName(SjisToUtf16(TestSettingsDir())));
 }

@@ -57,6 +57,8 @@ protected:
     // The main window's patterns, in list order, and its bounds on the screen.
     std::vector<std::string> ListItems() const;
     RECT MainBounds() const;
+    // The narrowest the main window may be made, by any request or by the user's drag.
+    int MainMinimumWidth() const;
 
     // The pattern list file and the settings file in TestSettingsDir().
     static std::string ListPath();
