@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 enum class UnattendedAction { List, Trash, Delete };
 

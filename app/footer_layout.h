@@ -2,7 +2,7 @@
 // height from one screen scaling to the next, so the footer is laid out from each
 // text's width as drawn, not from the widths of the design.
 #pragma once
-#include "toolkit/anchor_rules.h"
+#include "base/anchor_rules.h"
 
 // A text's size as drawn in its own font, in pixels.
 struct TextExtent {

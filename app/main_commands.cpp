@@ -5,7 +5,7 @@
 #include "platform/shell.h"
 #include "search/findunit.h"
 #include "search/shell_request.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 #include "toolkit/application.h"
 
 #include <map>

@@ -2,7 +2,7 @@
 // matching item; the add and delete actions change the sorted list.
 #include "app/main.h"
 
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 #include <stdexcept>
 

@@ -1,13 +1,13 @@
 // The settings kept per user, mapped to and from the window's controls.
 #include "app/main.h"
 
+#include "base/failure_text.h"
+#include "base/opening_bounds.h"
 #include "platform/file_system.h"
+#include "platform/scoped.h"
 #include "platform/shell.h"
+#include "platform/shift_jis.h"
 #include "toolkit/application.h"
-#include "toolkit/failure_text.h"
-#include "toolkit/opening_bounds.h"
-#include "toolkit/scoped.h"
-#include "toolkit/shift_jis.h"
 #include "toolkit/work_areas.h"
 
 #include <stdexcept>

@@ -1,7 +1,7 @@
 #include "app/path_list.h"
 
 #include "app/settings_text.h"
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
 namespace {
 

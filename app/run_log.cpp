@@ -1,6 +1,6 @@
 #include "app/run_log.h"
 
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
 #include <cstring>
 

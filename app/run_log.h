@@ -3,8 +3,8 @@
 #pragma once
 #include "app/command_line.h"
 #include "app/delete_outcome.h"
-#include "toolkit/code_page.h"
-#include "toolkit/local_time.h"
+#include "base/code_page.h"
+#include "base/local_time.h"
 
 #include <optional>
 #include <string>

@@ -1,10 +1,10 @@
 #include "app/settings.h"
 
 #include "app/settings_text.h"
-#include "toolkit/failure_text.h"
-#include "toolkit/ini_file.h"
-#include "toolkit/text_encoding.h"
-#include "toolkit/utf8.h"
+#include "base/failure_text.h"
+#include "base/ini_file.h"
+#include "base/text_encoding.h"
+#include "base/utf8.h"
 
 #include <optional>
 

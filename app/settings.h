@@ -3,9 +3,9 @@
 // window at start and by an unattended run alike, and saved whole by the window at
 // close. The window maps its controls to and from it.
 #pragma once
-#include "toolkit/anchor_rules.h"
-#include "toolkit/code_page.h"
-#include "toolkit/file_store.h"
+#include "base/anchor_rules.h"
+#include "base/code_page.h"
+#include "base/file_store.h"
 
 #include <string>
 #include <vector>
@@ -38,7 +38,7 @@ struct Settings {
     PatternFile patternFile = PatternFile::Whole;
 };
 
-// Both files, in the encodings of toolkit/text_encoding.h; the defaults for what
+// Both files, in the encodings of base/text_encoding.h; the defaults for what
 // is not there. Never fails: a file that cannot be read reads as missing.
 Settings LoadSettings(const std::u16string& settingsDir, TFileStore& store,
                       const CodePage& shiftJis);

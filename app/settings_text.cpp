@@ -1,7 +1,7 @@
 #include "app/settings_text.h"
 
-#include "toolkit/text_encoding.h"
-#include "toolkit/utf8.h"
+#include "base/text_encoding.h"
+#include "base/utf8.h"
 
 namespace {
 

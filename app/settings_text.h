@@ -1,7 +1,7 @@
 // How the settings files hold what they keep: the pattern list file's lines, and
 // the last folder in the settings file.
 #pragma once
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 #include <optional>
 #include <string>

@@ -3,8 +3,8 @@
 #include "app/main.h"
 #include "app/unattended.h"
 #include "platform/shell.h"
+#include "platform/shift_jis.h"
 #include "toolkit/application.h"
-#include "toolkit/shift_jis.h"
 
 #include <commctrl.h>
 

@@ -6,11 +6,14 @@
 #include "app/run_log.h"
 #include "app/settings.h"
 #include "app/size_text.h"
+#include "base/failure_text.h"
 #include "platform/console.h"
 #include "platform/exact_path.h"
 #include "platform/file_system.h"
 #include "platform/log_file.h"
+#include "platform/scoped.h"
 #include "platform/shell.h"
+#include "platform/shift_jis.h"
 #include "platform/time_zone.h"
 #include "search/file_age.h"
 #include "search/findunit.h"
@@ -19,9 +22,6 @@
 #include "search/recycle_volume.h"
 #include "search/shell_request.h"
 #include "search/walk.h"
-#include "toolkit/failure_text.h"
-#include "toolkit/scoped.h"
-#include "toolkit/shift_jis.h"
 
 #include <windows.h>
 

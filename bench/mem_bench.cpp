@@ -1,8 +1,8 @@
 // Peak memory of a million found paths and their delete request:
 //   mem_bench PATHFILE COUNT    PATHFILE holds Windows paths in the ANSI code page, one
 //                               a line; they are added in turn until COUNT paths are held
+#include "platform/shift_jis.h"
 #include "search/found_files.h"
-#include "toolkit/shift_jis.h"
 
 #include <windows.h>
 #include <psapi.h>

@@ -22,13 +22,13 @@ add_library(tavrix_gui STATIC
   toolkit/application.cpp
   toolkit/window.cpp
   toolkit/gdi.cpp
-  toolkit/scoped.cpp
+  platform/scoped.cpp
   toolkit/timer.cpp
   toolkit/form.cpp
   toolkit/action.cpp
   toolkit/anchors.cpp
   toolkit/hints.cpp
-  toolkit/shift_jis.cpp
+  platform/shift_jis.cpp
   toolkit/work_areas.cpp
   components/XPGroupBox.cpp
   components/HtLabel.cpp

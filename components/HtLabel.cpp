@@ -1,10 +1,10 @@
 #include "components/HtLabel.h"
 
+#include "platform/scoped.h"
 #include "platform/shell.h"
 #include "toolkit/application.h"
 #include "toolkit/controls.h"
 #include "toolkit/form.h"
-#include "toolkit/scoped.h"
 
 #include <windowsx.h>
 

@@ -1,7 +1,7 @@
 #include "platform/console.h"
 
-#include "toolkit/shift_jis.h"
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
+#include "platform/shift_jis.h"
 
 #include <windows.h>
 

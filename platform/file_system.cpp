@@ -1,8 +1,8 @@
 #include "platform/file_system.h"
 
 #include "platform/exact_path.h"
-#include "toolkit/scoped.h"
-#include "toolkit/shift_jis.h"
+#include "platform/scoped.h"
+#include "platform/shift_jis.h"
 
 #include <algorithm>
 #include <vector>

@@ -1,8 +1,8 @@
 // File-system queries, the directory listing, and whole-file reads and replacing saves.
 #pragma once
+#include "base/file_store.h"
 #include "platform/delete_request.h"
-#include "toolkit/file_store.h"
-#include "toolkit/scoped.h"
+#include "platform/scoped.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #include "platform/log_file.h"
 
 #include "platform/file_system.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // tried, before the run acts on anything, so that no run deletes without the record
 // that was asked for; the block is appended in one piece at the run's end.
 #pragma once
-#include "toolkit/scoped.h"
+#include "platform/scoped.h"
 
 #include <string>
 

@@ -8,7 +8,7 @@
 
 #include "platform/delete_request.h"
 #include "platform/shell.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 #include <shobjidl.h>
 

@@ -1,8 +1,8 @@
 #include "platform/shell.h"
 
 #include "platform/delete_request.h"
-#include "toolkit/scoped.h"
-#include "toolkit/shift_jis.h"
+#include "platform/scoped.h"
+#include "platform/shift_jis.h"
 
 #include <shlobj.h>
 

@@ -1,6 +1,6 @@
 // The system's time zone, read at the moment asked about.
 #pragma once
-#include "toolkit/local_time.h"
+#include "base/local_time.h"
 
 #include <cstdint>
 

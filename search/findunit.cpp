@@ -2,8 +2,8 @@
 
 #include "app/main.h"
 #include "platform/file_system.h"
+#include "platform/shift_jis.h"
 #include "search/listbox_patterns.h"
-#include "toolkit/shift_jis.h"
 
 static_assert(kAttributeDirectory == FILE_ATTRIBUTE_DIRECTORY, "the platform's bit");
 static_assert(kAttributeReparsePoint == FILE_ATTRIBUTE_REPARSE_POINT, "the platform's bit");

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 // The pattern list as the matcher reads it, afresh at every call.
 class PatternList {

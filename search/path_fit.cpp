@@ -1,6 +1,6 @@
 #include "search/path_fit.h"
 
-#include "toolkit/utf16.h"
+#include "base/utf16.h"
 
 std::u16string DropLeadingFolder(const std::u16string& directory) {
     if (directory == u"\\") return std::u16string();

@@ -1,6 +1,6 @@
 #include "toolkit/action.h"
 
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 #include <algorithm>
 

@@ -2,7 +2,7 @@
 #pragma once
 #include <windows.h>
 
-#include "toolkit/anchor_rules.h"
+#include "base/anchor_rules.h"
 
 #include <vector>
 

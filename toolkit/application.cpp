@@ -1,8 +1,8 @@
 #include "toolkit/application.h"
 
-#include "toolkit/failure_text.h"
+#include "base/failure_text.h"
+#include "platform/shift_jis.h"
 #include "toolkit/form.h"
-#include "toolkit/shift_jis.h"
 #include "toolkit/window.h"
 
 #include <algorithm>

@@ -3,7 +3,7 @@
 #pragma once
 #include <windows.h>
 
-#include "toolkit/scoped.h"
+#include "platform/scoped.h"
 
 #include <exception>
 #include <memory>

@@ -4,7 +4,7 @@
 #pragma once
 #include <windows.h>
 
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 #include <string>
 

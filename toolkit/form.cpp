@@ -1,7 +1,7 @@
 #include "toolkit/form.h"
 
+#include "platform/shift_jis.h"
 #include "toolkit/application.h"
-#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 #include <optional>

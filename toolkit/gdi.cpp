@@ -1,6 +1,6 @@
 #include "toolkit/gdi.h"
 
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 Font CreateDesignFont(int height, bool bold, bool underline) {
     LOGFONTW lf{};

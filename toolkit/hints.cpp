@@ -1,6 +1,6 @@
 #include "toolkit/hints.h"
 
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 #include <commctrl.h>
 

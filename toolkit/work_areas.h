@@ -1,6 +1,6 @@
 // The screen as a window may use it: each monitor's work area (its taskbar left out).
 #pragma once
-#include "toolkit/anchor_rules.h"
+#include "base/anchor_rules.h"
 
 #include <vector>
 

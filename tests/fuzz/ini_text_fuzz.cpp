@@ -3,8 +3,8 @@
 // folder comes back exactly from what the file keeps of it, and a marked file's
 // text turns into the program's own form exactly or not at all.
 #include "app/settings_text.h"
-#include "toolkit/ini_text.h"
-#include "toolkit/text_encoding.h"
+#include "base/ini_text.h"
+#include "base/text_encoding.h"
 
 #include "support/native_text.h"
 

@@ -1,6 +1,6 @@
 // Stored INI text to numbers and truth values over arbitrary bytes, checked
 // against the C library's conversions and against what a reader may rely on.
-#include "toolkit/ini_values.h"
+#include "base/ini_values.h"
 
 #include <cerrno>
 #include <climits>

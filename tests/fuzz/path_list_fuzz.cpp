@@ -1,7 +1,7 @@
 // The /fromlist file over arbitrary bytes: it is refused exactly when it is not UTF-8
 // text, and what it accepts are paths that /list would write back line for line.
 #include "app/path_list.h"
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "toolkit/anchor_rules.h"
+#include "base/anchor_rules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "app/settings.h"
-#include "toolkit/failure_text.h"
-#include "toolkit/ini_file.h"
-#include "toolkit/ini_text.h"
+#include "base/failure_text.h"
+#include "base/ini_file.h"
+#include "base/ini_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 #include "app/settings.h"
-#include "toolkit/failure_text.h"
+#include "base/failure_text.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 // Whole files in memory for the window-free settings rules; a path in `failing`
 // is there to read, but cannot be written, as its result says.
 #pragma once
-#include "toolkit/file_store.h"
+#include "base/file_store.h"
 
 #include <map>
 #include <set>

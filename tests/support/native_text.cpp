@@ -1,6 +1,6 @@
 #include "support/native_text.h"
 
-#include "toolkit/utf16.h"
+#include "base/utf16.h"
 
 #include <iconv.h>
 

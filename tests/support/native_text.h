@@ -1,8 +1,8 @@
 // Text for the native tests of the window-free rules: code page 932 as the
 // platform reports it, and conversions into the UTF-16 of file names.
 #pragma once
-#include "toolkit/code_page.h"
-#include "toolkit/utf8.h"
+#include "base/code_page.h"
+#include "base/utf8.h"
 
 #include <string>
 #include <string_view>

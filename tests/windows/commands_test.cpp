@@ -5,7 +5,7 @@
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
 namespace {
 

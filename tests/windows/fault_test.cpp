@@ -5,7 +5,7 @@
 // window that still works, and nothing lost.
 #include "search_support.h"
 #include "support/app_fixture.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"

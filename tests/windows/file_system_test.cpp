@@ -2,7 +2,7 @@
 // folder creation, whole-file reads, the replacing save, and the shell's
 // delete request into the freedesktop trash.
 #include "support/app_fixture.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 #include "scratch_tree.h"
 
 #include "platform/file_system.h"

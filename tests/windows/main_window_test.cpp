@@ -2,7 +2,7 @@
 // bounds and anchors, tab order and mnemonics, shortcuts, idle updates, group box.
 #include "support/app_fixture.h"
 
-#include "toolkit/failure_text.h"
+#include "base/failure_text.h"
 
 #include <commctrl.h>
 

@@ -1,9 +1,9 @@
 // The extension rules against the real sorted list box, its whole-item search
 // and the system's lower-casing on code page 932.
+#include "platform/shift_jis.h"
 #include "search/findunit.h"
 #include "support/app_fixture.h"
 #include "support/match_cases.h"
-#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 #include <string>

@@ -1,11 +1,11 @@
 // The search dialog shown modally over the real main window: its start tick,
 // its texts, its cancel inputs before and during the walk, its position and
 // its clip.
+#include "platform/shift_jis.h"
 #include "search/found_files.h"
 #include "search/search_dialog.h"
 #include "search_support.h"
 #include "support/app_fixture.h"
-#include "toolkit/shift_jis.h"
 
 #include <commctrl.h>
 

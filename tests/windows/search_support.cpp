@@ -1,7 +1,7 @@
 #include "search_support.h"
 
+#include "platform/shift_jis.h"
 #include "search/found_files.h"
-#include "toolkit/shift_jis.h"
 
 #include <algorithm>
 

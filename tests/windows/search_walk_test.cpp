@@ -2,7 +2,7 @@
 // the system's directory listing, the main window's patterns and option.
 #include "search/findunit.h"
 #include "search/found_files.h"
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 #include "search_support.h"
 #include "support/app_fixture.h"
 

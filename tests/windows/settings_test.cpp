@@ -4,11 +4,11 @@
 #include "scratch_tree.h"
 
 #include "app/settings_text.h"
+#include "base/utf8.h"
 #include "platform/file_system.h"
+#include "platform/shift_jis.h"
 #include "support/folder_cases.h"
 #include "support/marked_text.h"
-#include "toolkit/shift_jis.h"
-#include "toolkit/utf8.h"
 
 #include <stdexcept>
 

@@ -9,10 +9,10 @@
 #include "platform/file_system.h"
 #include "search/file_age.h"
 #include "search/shell_request.h"
-#include "toolkit/shift_jis.h"
-#include "toolkit/scoped.h"
+#include "platform/shift_jis.h"
+#include "platform/scoped.h"
 
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -4,8 +4,8 @@
 #include "app/settings.h"
 #include "platform/file_system.h"
 #include "platform/shell.h"
+#include "platform/shift_jis.h"
 #include "toolkit/controls.h"
-#include "toolkit/shift_jis.h"
 
 #include <chrono>
 #include <functional>

@@ -1,7 +1,7 @@
 // Where a window opens, given the bounds it was saved with: as saved wherever a
 // person can see it, brought back where no one could.
 #pragma once
-#include "toolkit/anchor_rules.h"
+#include "base/anchor_rules.h"
 
 #include <vector>
 

@@ -1,6 +1,6 @@
-#include "toolkit/shift_jis.h"
+#include "platform/shift_jis.h"
 
-#include "toolkit/utf16.h"
+#include "base/utf16.h"
 
 #include <windows.h>
 

@@ -1,7 +1,7 @@
-#include "toolkit/ini_file.h"
+#include "base/ini_file.h"
 
-#include "toolkit/ini_text.h"
-#include "toolkit/ini_values.h"
+#include "base/ini_text.h"
+#include "base/ini_values.h"
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& key,
                                  const std::string& defaultValue) const {

@@ -3,7 +3,7 @@
 // stay exact on any code page. The caller reads the file once and stores the
 // changed text once.
 #pragma once
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 #include <string>
 

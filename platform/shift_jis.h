@@ -2,7 +2,7 @@
 // that text reads the same whatever code page the system runs with. Converts to
 // and from the UTF-16 of windows and file names.
 #pragma once
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 #include <optional>
 #include <string>

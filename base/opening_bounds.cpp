@@ -1,4 +1,4 @@
-#include "toolkit/opening_bounds.h"
+#include "base/opening_bounds.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -1,4 +1,4 @@
-#include "toolkit/local_time.h"
+#include "base/local_time.h"
 
 #include <cstdio>
 #include <cstdlib>

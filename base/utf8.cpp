@@ -1,6 +1,6 @@
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
-#include "toolkit/utf16.h"
+#include "base/utf16.h"
 
 std::string Utf8Of(std::u16string_view text) {
     std::string bytes;

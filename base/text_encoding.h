@@ -2,7 +2,7 @@
 // the program writes them, or UTF-8 or UTF-16 (either byte order) behind a
 // byte-order mark, as Notepad writes them.
 #pragma once
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 #include <optional>
 #include <string>

@@ -1,4 +1,4 @@
-#include "toolkit/scoped.h"
+#include "platform/scoped.h"
 
 namespace {
 

@@ -1,6 +1,6 @@
-#include "toolkit/text_encoding.h"
+#include "base/text_encoding.h"
 
-#include "toolkit/utf8.h"
+#include "base/utf8.h"
 
 namespace {
 

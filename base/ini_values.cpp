@@ -1,4 +1,4 @@
-#include "toolkit/ini_values.h"
+#include "base/ini_values.h"
 
 #include <cstdint>
 

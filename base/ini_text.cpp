@@ -1,4 +1,4 @@
-#include "toolkit/ini_text.h"
+#include "base/ini_text.h"
 
 #include <vector>
 

@@ -3,7 +3,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 // The executable's file name without its folder, up to its first ".", every
 // character after the first lower-cased: "TAVRIX.EXE" gives "Tavrix".

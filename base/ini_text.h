@@ -3,7 +3,7 @@
 // exact on any code page: section and key names compared without letter case,
 // blanks around names and values ignored, one pair of quotes around a value dropped.
 #pragma once
-#include "toolkit/code_page.h"
+#include "base/code_page.h"
 
 #include <optional>
 #include <string>

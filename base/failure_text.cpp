@@ -1,4 +1,4 @@
-#include "toolkit/failure_text.h"
+#include "base/failure_text.h"
 
 namespace {
 
