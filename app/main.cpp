@@ -9,8 +9,6 @@
 
 #include <algorithm>
 
-TAutoTavrix* AutoTavrix = nullptr;
-
 namespace {
 
 constexpr int kClientWidth = 386;

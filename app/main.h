@@ -105,5 +105,6 @@ private:
     std::vector<std::string> rawPatterns_;
 };
 
-// The application's single main window.
-extern TAutoTavrix* AutoTavrix;
+// The application's single main window. Defined here, so that the search's one read
+// of it (findunit.cpp) leaves the link below the program's own library.
+inline TAutoTavrix* AutoTavrix = nullptr;
