@@ -1,6 +1,28 @@
 #include "app/command_line.h"
 
+#include "app/typed_pattern.h"
 #include "platform/exact_path.h"
+
+const char kUsage[] =
+    "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
+    "                   [/subfolders | /nosubfolders] [/olderthan 日数] [/summary]\r\n"
+    "                   [/fromlist 一覧] [/log ログ]\r\n"
+    "  /list          削除の対象になるファイルを一行ずつ書き出す (何も削除しない)\r\n"
+    "  /trash         対象のファイルをゴミ箱へ入れる\r\n"
+    "  /delete        対象のファイルをゴミ箱へ入れずに削除する\r\n"
+    "  /folder        整理するフォルダー (省略時は前回のフォルダー)\r\n"
+    "  /pattern       拡張子 (繰り返し可。指定すると保存された一覧の代わりに使う)\r\n"
+    "  /subfolders    サブフォルダーも検索する\r\n"
+    "  /nosubfolders  サブフォルダーは検索しない\r\n"
+    "  /olderthan     最終更新から実行開始までが 日数×24 時間を超えるファイルだけを対象にする\r\n"
+    "                 (0 から 36500。0 はすべてのファイル。1 以上では、更新日時が不明か\r\n"
+    "                 未来のファイルは対象外)\r\n"
+    "  /summary       /list の最後に、対象の件数と合計サイズを標準エラーへ書き出す\r\n"
+    "  /fromlist      対象のうち、一覧 (/list の出力、UTF-8) にあるパスだけを扱う\r\n"
+    "  /log           実行の記録をログの末尾に追記する (UTF-8)\r\n"
+    "設定は保存されたものを読むだけで、書き換えません。\r\n"
+    "終了コード: 0 完了 / 1 使い方・一覧・ログの誤り / 2 フォルダーがない・拡張子がない / 3 "
+    "残ったファイルがある / 4 ログに書き込めなかった";
 
 namespace {
 
@@ -31,22 +53,6 @@ std::optional<unsigned> DaysOf(const std::u16string& text) {
 }
 
 } // namespace
-
-bool IsAbsolutePath(const std::u16string& path) {
-    const auto separator = [](char16_t c) { return c == u'\\' || c == u'/'; };
-    const bool letter = path.size() >= 3 && ((path[0] >= u'A' && path[0] <= u'Z') ||
-                                             (path[0] >= u'a' && path[0] <= u'z'));
-    if (letter && path[1] == u':' && separator(path[2])) return true;
-    return path.size() >= 3 && separator(path[0]) && separator(path[1]) && !separator(path[2]);
-}
-
-std::string PatternFromTyped(const std::string& typed, const CodePage& codePage) {
-    if (typed.empty() || typed == ".") return std::string();
-    // A "." that is the second byte of a character cannot be: trail bytes start at 0x40.
-    std::string pattern = typed[0] == '.' ? typed : "." + typed;
-    codePage.Lower(&pattern[0], pattern.size());
-    return pattern;
-}
 
 ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const CodePage& codePage) {
     ParsedCommand parsed;
@@ -98,13 +104,11 @@ ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const Co
                 parsed.request.folder = value;
                 continue;
             }
-            std::string bytes;
-            if (codePage.FromUtf16(value.data(), value.size(), bytes) != value.size())
-                return fail(CommandProblem::PatternNotText, value);
-            const std::string pattern = PatternFromTyped(bytes, codePage);
-            if (pattern.empty()) return fail(CommandProblem::EmptyPattern, value);
+            std::optional<std::string> pattern = TypedPattern(value, codePage);
+            if (!pattern) return fail(CommandProblem::PatternNotText, value);
+            if (pattern->empty()) return fail(CommandProblem::EmptyPattern, value);
             if (!parsed.request.patterns) parsed.request.patterns.emplace();
-            parsed.request.patterns->push_back(pattern);
+            parsed.request.patterns->push_back(std::move(*pattern));
         } else {
             return fail(CommandProblem::UnknownOption, arg);
         }

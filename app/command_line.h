@@ -1,8 +1,5 @@
-// The command line of an unattended run:
-//   tavrix.exe /list | /trash | /delete [/folder PATH] [/pattern EXT]... [/subfolders |
-//   /nosubfolders] [/olderthan DAYS] [/summary] [/fromlist FILE] [/log FILE]
-//   tavrix.exe /?
-// Options take "/" or "-" and any letter case.
+// The command line of an unattended run, as kUsage shows it. Options take "/" or "-"
+// and any letter case.
 #pragma once
 #include <optional>
 #include <string>
@@ -29,6 +26,9 @@ struct UnattendedRequest {
 };
 
 constexpr unsigned kMaxOlderThanDays = 36500;
+
+// The usage, in Shift_JIS: what /? writes, and what follows the message of a usage error.
+extern const char kUsage[];
 
 // What is wrong with a command line; `Help` asks for the usage itself.
 enum class CommandProblem {
@@ -57,12 +57,3 @@ struct ParsedCommand {
 
 // The arguments after the program's own name.
 ParsedCommand ParseCommandLine(const std::vector<std::u16string>& args, const CodePage& codePage);
-
-// Whether the path starts at a drive ("C:\\") or a share ("\\\\server"): a relative
-// one would resolve against whatever folder the run started in, System32 for a
-// scheduled task.
-bool IsAbsolutePath(const std::u16string& path);
-
-// A pattern as the editor adds a typed one: "." in front unless it begins with a
-// single-byte ".", then lower-cased. Empty for "" and ".", which are no patterns.
-std::string PatternFromTyped(const std::string& typed, const CodePage& codePage);

@@ -125,11 +125,7 @@ void TAutoTavrix::CreateActions() {
 
 void TAutoTavrix::FormCreate() {
     // A settings file that cannot be read is reported; start-up still leaves a usable window.
-    try {
-        ReadSettings();
-    } catch (const std::exception& e) {
-        Application().ShowException(e);
-    }
+    Application().Guarded([this] { ReadSettings(); });
     FillVersionLabel();
     PlaceFooter();
     FoundFiles = std::make_unique<TFoundFiles>();

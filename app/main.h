@@ -97,6 +97,8 @@ private:
     void ReadSettings();
     void WriteSettings();
     void ShowPatterns(const std::vector<std::string>& patterns);
+    // Adds an item to the sorted list; its index, or a failure when the list refuses it.
+    int AddPattern(const std::string& pattern);
     std::vector<std::string> Patterns() const;
     // Whether the list file was read whole; anything else keeps it at close.
     PatternFile patternFile_ = PatternFile::Whole;

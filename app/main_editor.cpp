@@ -2,25 +2,17 @@
 // matching item; the add and delete actions change the sorted list.
 #include "app/main.h"
 
+#include "app/typed_pattern.h"
 #include "platform/shift_jis.h"
 
 #include <stdexcept>
 
 namespace {
 
-// The typed text as a pattern is stored: its Shift_JIS bytes, lower-cased. Nothing
-// for a text with a character that has no such bytes (.é, .한): the list file could
-// not hold it, and a look-alike would select other files.
-std::optional<std::string> Lowered(const std::u16string& text) {
-    std::optional<std::string> bytes = ExactSjis(text);
-    if (bytes && !bytes->empty()) ShiftJis().Lower(&(*bytes)[0], bytes->size());
-    return bytes;
-}
-
 // Emptying Edit2 never selects an empty item (a blank line of the list file).
 int FindPattern(const TListBox& list, const std::u16string& text) {
-    const std::optional<std::string> lowered = Lowered(text);
-    return !lowered || lowered->empty() ? -1 : list.FindExact(*lowered);
+    const std::optional<std::string> pattern = TypedPattern(text, ShiftJis());
+    return !pattern || pattern->empty() ? -1 : list.FindExact(*pattern);
 }
 
 void SelectItem(const TListBox& list, int index) {
@@ -67,11 +59,14 @@ void TAutoTavrix::cmDeleteUpdate(TAction& sender) {
 
 void TAutoTavrix::cmAddExecute(TAction&) {
     // Enabled only for a text with an exact form: the update ran just before.
-    const std::optional<std::string> pattern = Lowered(Edit2.WideText());
-    const int index = pattern ? ListBox1.Add(*pattern) : -1;
-    if (index < 0) throw std::runtime_error("行を挿入できません");
-    SelectItem(ListBox1, index);
+    SelectItem(ListBox1, AddPattern(TypedPattern(Edit2.WideText(), ShiftJis()).value()));
     Edit2.SetFocus();
+}
+
+int TAutoTavrix::AddPattern(const std::string& pattern) {
+    const int index = ListBox1.Add(pattern);
+    if (index < 0) throw std::runtime_error("行を挿入できません");
+    return index;
 }
 
 void TAutoTavrix::cmDeleteExecute(TAction&) {

@@ -73,8 +73,7 @@ void TAutoTavrix::ShowPatterns(const std::vector<std::string>& patterns) {
     RedrawSuspended quiet(ListBox1.Handle());
     ListBox1.Clear();
     for (const std::string& line : patterns) {
-        const int index = ListBox1.Add(line);
-        if (index < 0) throw std::runtime_error("行を挿入できません");
+        const int index = AddPattern(line);
         // Shown as the nearest text; saved as the bytes it was.
         if (Utf16ToSjis(SjisToUtf16(line)) != line) {
             rawPatterns_.push_back(line);
@@ -98,11 +97,7 @@ std::vector<std::string> TAutoTavrix::Patterns() const {
 void TAutoTavrix::FormClose() {
     if (SettingsDir.empty()) return;
     // A failed save is reported, and the window still closes.
-    try {
-        WriteSettings();
-    } catch (const std::exception& e) {
-        Application().ShowException(e);
-    }
+    Application().Guarded([this] { WriteSettings(); });
 }
 
 void TAutoTavrix::WriteSettings() {

@@ -1,13 +1,10 @@
 #include "app/path_list.h"
 
 #include "app/settings_text.h"
+#include "base/text_encoding.h"
 #include "base/utf8.h"
 
 namespace {
-
-bool StartsWith(std::string_view bytes, std::string_view head) {
-    return bytes.substr(0, head.size()) == head;
-}
 
 bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
 
@@ -15,15 +12,15 @@ bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == st
 
 PathList ParsePathList(std::string_view bytes) {
     PathList list;
+    const FileText file = DecodeFileText(bytes);
     // UTF-16 holds a NUL in every ASCII character; no path holds one.
-    if (StartsWith(bytes, "\xFF\xFE") || StartsWith(bytes, "\xFE\xFF") ||
+    if (file.encoding == TextEncoding::Utf16Le || file.encoding == TextEncoding::Utf16Be ||
         bytes.find('\0') != std::string_view::npos) {
         list.problem = PathListProblem::Utf16;
         return list;
     }
-    if (StartsWith(bytes, "\xEF\xBB\xBF")) bytes.remove_prefix(3);
     // The pattern list's line rule: a lone CR too ends a line, and no name holds one.
-    for (const std::string& line : ParseListFile(bytes)) {
+    for (const std::string& line : ParseListFile(file.text)) {
         if (Blank(line)) continue;
         std::optional<std::u16string> path = FromUtf8(line);
         if (!path) {

@@ -4,6 +4,7 @@
 #include "base/failure_text.h"
 #include "base/ini_file.h"
 #include "base/text_encoding.h"
+#include "base/text_lines.h"
 #include "base/utf8.h"
 
 #include <optional>

@@ -1,21 +1,11 @@
 #include "app/settings_text.h"
 
-#include "base/text_encoding.h"
+#include "base/ini_text.h"
+#include "base/ini_values.h"
+#include "base/text_lines.h"
 #include "base/utf8.h"
 
 namespace {
-
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
-
-// Whether the settings file gives the value back as it was written: its rules drop
-// blanks at either end and one pair of quotes around it.
-bool KeptAsWritten(const std::string& value) {
-    if (value.empty()) return true;
-    if (IsBlank(value.front()) || IsBlank(value.back())) return false;
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                        value.back() == value.front();
-    return !quoted && value.find_first_of("\r\n") == std::string::npos;
-}
 
 bool Escaped(unsigned char byte) {
     return byte <= ' ' || byte >= 0x7F || byte == '%' || byte == '"' || byte == '\'';
@@ -37,13 +27,6 @@ std::string PercentEncoded(const std::string& bytes) {
     return text;
 }
 
-int HexValue(char c) {
-    if (c >= '0' && c <= '9') return c - '0';
-    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
-    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
-    return -1;
-}
-
 std::optional<std::string> PercentDecoded(const std::string& text) {
     std::string bytes;
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -51,8 +34,8 @@ std::optional<std::string> PercentDecoded(const std::string& text) {
             bytes += text[i];
             continue;
         }
-        const int high = i + 2 < text.size() ? HexValue(text[i + 1]) : -1;
-        const int low = high < 0 ? -1 : HexValue(text[i + 2]);
+        const int high = i + 2 < text.size() ? HexDigit(text[i + 1]) : -1;
+        const int low = high < 0 ? -1 : HexDigit(text[i + 2]);
         if (low < 0) return std::nullopt;
         bytes += static_cast<char>(high << 4 | low);
         i += 2;
@@ -91,7 +74,7 @@ SavedFolder SaveFolder(const std::u16string& folder, const CodePage& codePage) {
     SavedFolder saved;
     std::string bytes;
     if (codePage.FromUtf16(folder.data(), folder.size(), bytes) == folder.size() &&
-        KeptAsWritten(bytes))
+        IniKeepsValue(bytes))
         saved.folder = std::move(bytes);
     else
         saved.utf8 = PercentEncoded(Utf8Of(folder));

@@ -93,26 +93,10 @@ std::string CountAndSize(std::size_t count, std::uint64_t bytes) {
 void Say(StdStream stream, const std::u16string& line) { WriteStd(stream, line + u"\r\n"); }
 void Say(StdStream stream, const std::string& sjisLine) { Say(stream, SjisToUtf16(sjisLine)); }
 
-const char kUsage[] =
-    "使い方: tavrix.exe /list | /trash | /delete [/folder フォルダー] [/pattern 拡張子]...\r\n"
-    "                   [/subfolders | /nosubfolders] [/olderthan 日数] [/summary]\r\n"
-    "                   [/fromlist 一覧] [/log ログ]\r\n"
-    "  /list          削除の対象になるファイルを一行ずつ書き出す (何も削除しない)\r\n"
-    "  /trash         対象のファイルをゴミ箱へ入れる\r\n"
-    "  /delete        対象のファイルをゴミ箱へ入れずに削除する\r\n"
-    "  /folder        整理するフォルダー (省略時は前回のフォルダー)\r\n"
-    "  /pattern       拡張子 (繰り返し可。指定すると保存された一覧の代わりに使う)\r\n"
-    "  /subfolders    サブフォルダーも検索する\r\n"
-    "  /nosubfolders  サブフォルダーは検索しない\r\n"
-    "  /olderthan     最終更新から実行開始までが 日数×24 時間を超えるファイルだけを対象にする\r\n"
-    "                 (0 から 36500。0 はすべてのファイル。1 以上では、更新日時が不明か\r\n"
-    "                 未来のファイルは対象外)\r\n"
-    "  /summary       /list の最後に、対象の件数と合計サイズを標準エラーへ書き出す\r\n"
-    "  /fromlist      対象のうち、一覧 (/list の出力、UTF-8) にあるパスだけを扱う\r\n"
-    "  /log           実行の記録をログの末尾に追記する (UTF-8)\r\n"
-    "設定は保存されたものを読むだけで、書き換えません。\r\n"
-    "終了コード: 0 完了 / 1 使い方・一覧・ログの誤り / 2 フォルダーがない・拡張子がない / 3 "
-    "残ったファイルがある / 4 ログに書き込めなかった";
+// What a message is about: `/log "run.log": `
+std::u16string Subject(const char* option, const std::u16string& value) {
+    return SjisToUtf16(option) + u" \"" + value + u"\": ";
+}
 
 // The message for a command line that cannot run.
 std::u16string ProblemText(const ParsedCommand& parsed) {
@@ -127,22 +111,21 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
     case CommandProblem::MissingValue:
         return subject + SjisToUtf16(": 値がありません");
     case CommandProblem::EmptyPattern:
-        return SjisToUtf16("/pattern \"") + subject + SjisToUtf16("\": 拡張子が空です");
+        return Subject("/pattern", subject) + SjisToUtf16("拡張子が空です");
     case CommandProblem::PatternNotText:
-        return SjisToUtf16("/pattern \"") + subject +
-               SjisToUtf16("\": 拡張子に使えない文字があります");
+        return Subject("/pattern", subject) + SjisToUtf16("拡張子に使えない文字があります");
     case CommandProblem::BothSubfolderOptions:
         return SjisToUtf16("/subfolders と /nosubfolders は一緒に指定できません");
     case CommandProblem::DeviceFolder:
-        return SjisToUtf16("/folder \"") + subject +
-               SjisToUtf16("\": \\\\?\\ や \\\\.\\ で始まるパスは使えません "
+        return Subject("/folder", subject) +
+               SjisToUtf16("\\\\?\\ や \\\\.\\ で始まるパスは使えません "
                            "(C:\\... または \\\\サーバー\\... で指定してください)");
     case CommandProblem::RelativeFolder:
-        return SjisToUtf16("/folder \"") + subject +
-               SjisToUtf16("\": 絶対パス (C:\\... または \\\\サーバー\\...) で指定してください");
+        return Subject("/folder", subject) +
+               SjisToUtf16("絶対パス (C:\\... または \\\\サーバー\\...) で指定してください");
     case CommandProblem::BadDays:
-        return SjisToUtf16("/olderthan \"") + subject +
-               SjisToUtf16("\": 日数は 0 から 36500 までの整数で指定してください");
+        return Subject("/olderthan", subject) +
+               SjisToUtf16("日数は 0 から 36500 までの整数で指定してください");
     case CommandProblem::TwoAges:
         return SjisToUtf16("/olderthan は一度だけ指定できます");
     case CommandProblem::TwoLists:
@@ -245,14 +228,9 @@ DeleteOutcome DeleteSelection(const Selection& selection, bool permanent) {
     return outcome;
 }
 
-// `/log "run.log": `
-std::u16string FileSubject(const char* option, const std::u16string& file) {
-    return SjisToUtf16(option) + u" \"" + file + u"\": ";
-}
-
 // What is wrong with the /fromlist file, and what to do about it.
 std::u16string ListProblemText(const std::u16string& file, PathListProblem problem) {
-    const std::u16string subject = FileSubject("/fromlist", file);
+    const std::u16string subject = Subject("/fromlist", file);
     switch (problem) {
     case PathListProblem::Utf16:
         return subject +
@@ -269,7 +247,7 @@ std::u16string ListProblemText(const std::u16string& file, PathListProblem probl
 }
 
 std::u16string LogProblemText(const std::u16string& file, TLogFile::Problem problem) {
-    const std::u16string subject = FileSubject("/log", file);
+    const std::u16string subject = Subject("/log", file);
     switch (problem) {
     case TLogFile::Problem::NotAFile:
         return subject + SjisToUtf16("ファイルではありません (フォルダーかデバイスです)");
@@ -418,7 +396,7 @@ int RunUnattended(const std::vector<std::u16string>& args) {
     record.exitCode = Run(parsed, runStart, record);
     if (log && !log->Append(RunLogBlock(record, ShiftJis()))) {
         Say(StdStream::Error,
-            FileSubject("/log", *parsed.request.log) +
+            Subject("/log", *parsed.request.log) +
                 SjisToUtf16("ログに書き込めませんでした (この実行の終了コードは " +
                             std::to_string(record.exitCode) + ")"));
         return kExitLogLost;

@@ -16,3 +16,9 @@ struct CodePage {
     // The bytes as UTF-16; false, and `text` untouched, when they are not valid text.
     bool (*ToUtf16)(const char* bytes, std::size_t length, std::u16string& text);
 };
+
+// A double-byte code page's lower-casing, character by character, so that the length
+// stays and no trail byte is ever taken for a letter: an ASCII letter lowered here, a
+// double-byte character by `lowerDoubleByte`.
+void LowerByCharacter(char* text, std::size_t length, bool (*isLeadByte)(unsigned char byte),
+                      void (*lowerDoubleByte)(char* character));

@@ -1,10 +1,18 @@
 #include "base/ini_text.h"
 
+#include "base/text_lines.h"
+
 #include <vector>
 
 namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// One pair of quotes, either kind, around the whole value.
+bool Quoted(std::string_view value) {
+    return value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+           value.back() == value.front();
+}
 
 std::string_view Trimmed(std::string_view text) {
     while (!text.empty() && IsBlank(text.front()))
@@ -55,14 +63,10 @@ struct Line {
 
 std::vector<Line> Lines(std::string_view file, const CodePage& codePage) {
     std::vector<Line> lines;
-    std::size_t begin = 0;
-    while (begin < file.size()) {
-        std::size_t end = file.find_first_of("\r\n", begin);
-        if (end == std::string_view::npos) end = file.size();
-        std::size_t next = end;
-        if (next < file.size()) next += file.compare(next, 2, "\r\n") == 0 ? 2 : 1;
-        Line line{begin, end, next, Kind::Other, {}, {}};
-        const std::string_view text = Trimmed(file.substr(begin, end - begin));
+    for (std::size_t begin = 0; begin < file.size();) {
+        const LineSpan span = LineAt(file, begin);
+        Line line{begin, span.end, span.next, Kind::Other, {}, {}};
+        const std::string_view text = Trimmed(file.substr(begin, span.end - begin));
         if (!text.empty() && text.front() == '[') {
             const std::string_view inside = text.substr(1);
             line.kind = Kind::Section;
@@ -74,7 +78,7 @@ std::vector<Line> Lines(std::string_view file, const CodePage& codePage) {
             line.value = Trimmed(text.substr(equals + 1));
         }
         lines.push_back(line);
-        begin = next;
+        begin = span.next;
     }
     return lines;
 }
@@ -108,11 +112,8 @@ std::optional<std::string> IniValue(std::string_view file, std::string_view sect
     const std::vector<Line> lines = Lines(file, codePage);
     const Place place = Find(lines, section, key, codePage);
     if (!place.entry) return std::nullopt;
-    std::string_view value = place.entry->value;
-    if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-        value.back() == value.front())
-        value = value.substr(1, value.size() - 2);
-    return std::string(value);
+    const std::string_view value = place.entry->value;
+    return std::string(Quoted(value) ? value.substr(1, value.size() - 2) : value);
 }
 
 std::string IniWithValue(std::string_view file, std::string_view section, std::string_view key,
@@ -137,6 +138,11 @@ std::string IniWithValue(std::string_view file, std::string_view section, std::s
     result += added;
     result.append(file.substr(at));
     return result;
+}
+
+bool IniKeepsValue(std::string_view value) {
+    return value == Trimmed(value) && !Quoted(value) &&
+           value.find_first_of("\r\n") == std::string_view::npos;
 }
 
 std::string IniWithoutKey(std::string_view file, std::string_view section, std::string_view key,

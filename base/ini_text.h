@@ -19,6 +19,10 @@ std::optional<std::string> IniValue(std::string_view file, std::string_view sect
 std::string IniWithValue(std::string_view file, std::string_view section, std::string_view key,
                          std::string_view value, const CodePage& codePage);
 
+// Whether a value set with IniWithValue reads back as it was: the file's rules drop
+// blanks at either end and one pair of quotes around it, and a line end ends it.
+bool IniKeepsValue(std::string_view value);
+
 // The file without the key's line; the same bytes when there is none.
 std::string IniWithoutKey(std::string_view file, std::string_view section, std::string_view key,
                           const CodePage& codePage);

@@ -2,14 +2,14 @@
 
 #include <cstdint>
 
-namespace {
-
-int HexDigit(unsigned char c) {
+int HexDigit(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'a' && c <= 'f') return c - 'a' + 10;
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
     return -1;
 }
+
+namespace {
 
 // The 32-bit magnitude of the digits from pos to the end, or false when they
 // are missing, not all digits, or too large.
@@ -19,7 +19,7 @@ bool ReadMagnitude(const std::string& text, std::size_t pos, bool hex, std::uint
     unsigned base = hex ? 16 : 10;
     value = 0;
     for (; pos < text.size(); ++pos) {
-        int digit = HexDigit(static_cast<unsigned char>(text[pos]));
+        int digit = HexDigit(text[pos]);
         if (digit < 0 || static_cast<unsigned>(digit) >= base) return false;
         value = value * base + static_cast<unsigned>(digit);
         if (value > limit) return false;

@@ -15,3 +15,6 @@ std::string IniIntToText(int value);
 
 // "1" or "0".
 std::string IniBoolToText(bool value);
+
+// A hexadecimal digit's value, either letter case; -1 for any other character.
+int HexDigit(char c);

@@ -1,5 +1,6 @@
 #include "base/text_encoding.h"
 
+#include "base/text_lines.h"
 #include "base/utf8.h"
 
 namespace {
@@ -55,18 +56,6 @@ FileText DecodeFileText(std::string_view bytes) {
 }
 
 const CodePage& Utf8Text() { return kUtf8Text; }
-
-std::vector<std::string_view> TextLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    std::size_t start = 0;
-    while (start < text.size()) {
-        std::size_t end = text.find_first_of("\r\n", start);
-        if (end == std::string_view::npos) end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-    }
-    return lines;
-}
 
 std::optional<std::string> ShiftJisLine(std::string_view utf8, const CodePage& shiftJis) {
     const std::optional<std::u16string> text = FromUtf8(utf8);

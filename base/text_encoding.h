@@ -7,7 +7,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 enum class TextEncoding { ShiftJis, Utf8, Utf16Le, Utf16Be };
 
@@ -23,9 +22,6 @@ FileText DecodeFileText(std::string_view bytes);
 // UTF-8 for the text rules: no lead bytes (every byte of a character beyond ASCII
 // is above 0x7F, so none is a delimiter), ASCII lower-casing, exact conversions.
 const CodePage& Utf8Text();
-
-// CR LF, a lone CR and a lone LF each end a line; a last line without an end counts.
-std::vector<std::string_view> TextLines(std::string_view text);
 
 // A line of UTF-8 text as Shift_JIS; nothing when it is no UTF-8, holds a NUL or a
 // character without an exact Shift_JIS form.

@@ -100,21 +100,17 @@ void THtLabel::Repaint() {
     if (Handle()) InvalidateRect(Handle(), nullptr, TRUE);
 }
 
-void THtLabel::MouseEnter() {
-    if (HWND parent = Handle() ? GetParent(Handle()) : nullptr)
-        SendMessageW(parent, CM_MOUSEENTER, 0, reinterpret_cast<LPARAM>(Handle()));
-    if (!colorChange_) return;
-    SetFontColor(overColor_);
-    mouseOver_ = true;
-    Repaint();
-}
+void THtLabel::MouseEnter() { PointerOver(true); }
 
-void THtLabel::MouseLeave() {
+void THtLabel::MouseLeave() { PointerOver(false); }
+
+void THtLabel::PointerOver(bool over) {
     if (HWND parent = Handle() ? GetParent(Handle()) : nullptr)
-        SendMessageW(parent, CM_MOUSELEAVE, 0, reinterpret_cast<LPARAM>(Handle()));
+        SendMessageW(parent, over ? CM_MOUSEENTER : CM_MOUSELEAVE, 0,
+                     reinterpret_cast<LPARAM>(Handle()));
     if (!colorChange_) return;
-    SetFontColor(orignalColor_);
-    mouseOver_ = false;
+    SetFontColor(over ? overColor_ : orignalColor_);
+    mouseOver_ = over;
     Repaint();
 }
 
@@ -159,22 +155,10 @@ void THtLabel::PointerMoved(POINT at) {
 
 void THtLabel::Press(UINT msg, WPARAM wParam, LPARAM lParam) {
     const TShiftState shift = PressShiftState(msg, wParam, GetKeyState(VK_MENU) < 0);
-    // Like any label: the press keeps the mouse until release, and only a single
-    // left press can become a click.
-    SetCapture(Handle());
-    pressed_ = msg == WM_LBUTTONDOWN;
+    // Like any label: only a single left press can become a click.
+    click_.Press(Handle(), msg == WM_LBUTTONDOWN);
     if (msg == WM_LBUTTONDBLCLK && OnDblClick) OnDblClick(*this);
     MouseDown(shift, GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam));
-}
-
-void THtLabel::Release(LPARAM lParam) {
-    const bool wasPressed = pressed_;
-    pressed_ = false;
-    if (GetCapture() == Handle()) ReleaseCapture();
-    RECT r{};
-    GetClientRect(Handle(), &r);
-    const POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-    if (wasPressed && PtInRect(&r, at) && OnClick) OnClick(*this);
 }
 
 LRESULT THtLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
@@ -219,10 +203,10 @@ LRESULT THtLabel::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_LBUTTONUP:
     case WM_RBUTTONUP:
     case WM_MBUTTONUP:
-        Release(lParam);
+        if (click_.Release(Handle(), lParam) && OnClick) OnClick(*this);
         return 0;
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         return 0;
     }
     return DefaultHandling(msg, wParam, lParam);

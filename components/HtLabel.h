@@ -1,6 +1,7 @@
 // A text label that acts as a hyperlink: underlined, hand cursor, a colour of its
 // own while the pointer is over it, and a press that opens its link through the shell.
 #pragma once
+#include "toolkit/click.h"
 #include "toolkit/gdi.h"
 #include "toolkit/window.h"
 
@@ -90,11 +91,12 @@ protected:
 
 private:
     void Repaint();
+    // The pointer came over the label or left it: the parent is told, the colour changes.
+    void PointerOver(bool over);
     void FitToCaption();
     void Paint();
     void PointerMoved(POINT at);
     void Press(UINT msg, WPARAM wParam, LPARAM lParam);
-    void Release(LPARAM lParam);
 
     TColor overColor_ = clBlack;
     TColor orignalColor_ = clBlack;
@@ -107,6 +109,5 @@ private:
     Font font_;
     // The pointer is inside the window as far as enter/leave went; independent of MouseOver.
     bool pointerInside_ = false;
-    // A left press began here; its release over the label is a click.
-    bool pressed_ = false;
+    TClick click_;
 };

@@ -4,8 +4,6 @@
 #include "toolkit/form.h"
 #include "toolkit/gdi.h"
 
-#include <windowsx.h>
-
 #include <stdexcept>
 
 namespace {
@@ -48,25 +46,19 @@ RECT TXPCustomGroupBox::LayoutArea() const {
 }
 
 LRESULT TXPCustomGroupBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    // The children's handlers live on the form.
+    if (TForm::IsChildNotification(msg)) return form_.ChildNotification(msg, wParam, lParam);
     switch (msg) {
     case WM_NCHITTEST:
         // The whole box, frame and caption included, is ours: presses never fall through.
         DefaultHandling(msg, wParam, lParam);
         return HTCLIENT;
     case WM_LBUTTONDOWN:
-        SetCapture(Handle());
-        pressed_ = true;
+        click_.Press(Handle(), true);
         return 0;
-    case WM_LBUTTONUP: {
-        const bool wasPressed = pressed_;
-        pressed_ = false;
-        if (GetCapture() == Handle()) ReleaseCapture();
-        RECT r{};
-        GetClientRect(Handle(), &r);
-        const POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        if (wasPressed && PtInRect(&r, p) && OnClick) OnClick();
+    case WM_LBUTTONUP:
+        if (click_.Release(Handle(), lParam) && OnClick) OnClick();
         return 0;
-    }
     case WM_LBUTTONDBLCLK:
         if (OnDblClick) OnDblClick();
         return 0;
@@ -79,19 +71,11 @@ LRESULT TXPCustomGroupBox::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         return 1;
     }
     case WM_CAPTURECHANGED:
-        pressed_ = false;
+        click_.Cancel();
         return 0;
     case WM_SIZE:
         layout_.Apply(LOWORD(lParam), HIWORD(lParam));
         return 0;
-    case WM_COMMAND:
-    case WM_NOTIFY:
-    case WM_CTLCOLORSTATIC:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-        // The children's handlers live on the form.
-        return form_.ChildNotification(msg, wParam, lParam);
     }
     return DefaultHandling(msg, wParam, lParam);
 }

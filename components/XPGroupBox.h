@@ -1,6 +1,7 @@
 // A container drawn by the system's group box, so it follows the desktop theme.
 #pragma once
 #include "toolkit/anchors.h"
+#include "toolkit/click.h"
 #include "toolkit/window.h"
 
 #include <functional>
@@ -28,7 +29,7 @@ protected:
 private:
     TForm& form_;
     TAnchorLayout layout_;
-    bool pressed_ = false;
+    TClick click_;
 };
 
 class TXPGroupBox : public TXPCustomGroupBox {

@@ -13,11 +13,6 @@ bool StartsWith(std::u16string_view text, std::u16string_view start) {
 
 bool IsUncPath(std::u16string_view s) { return StartsWith(s, u"\\\\") && !IsDevicePath(s); }
 
-bool HasDrive(std::u16string_view s) {
-    const char16_t letter = s.empty() ? u'\0' : static_cast<char16_t>(s[0] | 0x20);
-    return s.size() >= 2 && s[1] == u':' && letter >= u'a' && letter <= u'z';
-}
-
 std::size_t PartEnd(std::u16string_view s, std::size_t from) {
     return std::min(s.find(kSeparator, from), s.size());
 }
@@ -88,6 +83,17 @@ std::u16string ExactPath(std::u16string_view path, std::u16string_view currentFo
         }
     }
     return ExactFull(s);
+}
+
+bool HasDrive(std::u16string_view path) {
+    const char16_t letter = path.empty() ? u'\0' : static_cast<char16_t>(path[0] | 0x20);
+    return path.size() >= 2 && path[1] == u':' && letter >= u'a' && letter <= u'z';
+}
+
+bool IsAbsolutePath(std::u16string_view path) {
+    const std::u16string s = Backslashed(path);
+    // A share names its server: "\\\x" names none.
+    return IsFull(s) && !(IsUncPath(s) && s[2] == kSeparator);
 }
 
 std::u16string Backslashed(std::u16string_view path) {

@@ -17,6 +17,14 @@ std::u16string ExactPath(std::u16string_view path, std::u16string_view currentFo
 // then names another file than the one listed.
 bool PlainFormIsExact(std::u16string_view path);
 
+// Whether the path starts at a drive ("C:\") or a share ("\\server"), "/" read as
+// "\": a relative one would resolve against whatever folder the program started in,
+// System32 for a scheduled task.
+bool IsAbsolutePath(std::u16string_view path);
+
+// Whether the path starts with a drive letter and ":" ("C:", "d:x", "C:\x").
+bool HasDrive(std::u16string_view path);
+
 // The path with every "/" written as "\", as the system reads it.
 std::u16string Backslashed(std::u16string_view path);
 

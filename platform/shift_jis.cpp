@@ -28,18 +28,8 @@ void LowerDoubleByte(char* character) {
     }
 }
 
-// Character by character, so the length stays and a trail byte 0x5C is never touched.
 void Lower(char* text, std::size_t length) {
-    for (std::size_t i = 0; i < length;) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (IsLead(byte) && i + 1 < length) {
-            LowerDoubleByte(text + i);
-            i += 2;
-        } else {
-            if (byte >= 'A' && byte <= 'Z') text[i] = static_cast<char>(byte - 'A' + 'a');
-            ++i;
-        }
-    }
+    LowerByCharacter(text, length, IsLead, LowerDoubleByte);
 }
 
 // Appends the bytes of `text` when every character has an exact form: no best-fit

@@ -1,5 +1,7 @@
 #include "search/recycle_volume.h"
 
+#include "platform/exact_path.h"
+
 namespace {
 
 constexpr std::u16string_view kDeviceRoot = u"\\??\\";
@@ -13,9 +15,7 @@ bool StartsWith(std::u16string_view text, std::u16string_view start) {
 }
 
 bool IsDrivePath(std::u16string_view path) {
-    const char16_t letter = path.empty() ? u'\0' : static_cast<char16_t>(path[0] | 0x20);
-    return path.size() >= 2 && letter >= u'a' && letter <= u'z' && path[1] == u':' &&
-           (path.size() == 2 || path[2] == u'\\');
+    return HasDrive(path) && (path.size() == 2 || path[2] == u'\\');
 }
 
 // The path with every subst drive replaced by the folder it stands for; empty when

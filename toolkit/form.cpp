@@ -262,7 +262,7 @@ LRESULT TForm::ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam) {
     return DefaultHandling(msg, wParam, lParam);
 }
 
-LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+bool TForm::IsChildNotification(UINT msg) {
     switch (msg) {
     case WM_COMMAND:
     case WM_NOTIFY:
@@ -270,7 +270,14 @@ LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     case WM_CTLCOLOREDIT:
     case WM_CTLCOLORLISTBOX:
     case WM_CTLCOLORBTN:
-        return ChildNotification(msg, wParam, lParam);
+        return true;
+    }
+    return false;
+}
+
+LRESULT TForm::HandleMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+    if (IsChildNotification(msg)) return ChildNotification(msg, wParam, lParam);
+    switch (msg) {
     case DM_GETDEFID: {
         HWND button = DefaultButton();
         return button ? MAKELONG(GetDlgCtrlID(button), DC_HASDEFID) : 0;

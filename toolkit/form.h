@@ -75,7 +75,10 @@ public:
     // Idle-time update of the actions bound to visible controls.
     virtual void UpdateActions() { actions_.UpdateVisible(); }
 
-    // Messages of children, also those that a container (the group box) passes on.
+    // What a child tells its parent about itself (a command, a notification, a request
+    // for its colours): the form's handlers take it, also where a container (the group
+    // box) is the parent and passes it on.
+    static bool IsChildNotification(UINT msg);
     LRESULT ChildNotification(UINT msg, WPARAM wParam, LPARAM lParam);
 
     template <typename F> F& AddOwned(std::unique_ptr<F> form) {

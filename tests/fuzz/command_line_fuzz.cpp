@@ -5,6 +5,7 @@
 //
 // Input: UTF-16LE units; a NUL unit separates the arguments.
 #include "app/command_line.h"
+#include "app/typed_pattern.h"
 
 #include <algorithm>
 #include <cstddef>
@@ -39,7 +40,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             for (const std::string& pattern : *request.patterns) {
                 Check(pattern.size() >= 2 && pattern[0] == '.');
                 // Already in the editor's form: making it again changes nothing.
-                Check(PatternFromTyped(pattern, kCp932) == pattern);
+                Check(TypedPattern(Cp932ToUtf16(pattern), kCp932) == pattern);
             }
         }
         break;

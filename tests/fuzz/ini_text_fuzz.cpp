@@ -5,6 +5,7 @@
 #include "app/settings_text.h"
 #include "base/ini_text.h"
 #include "base/text_encoding.h"
+#include "base/text_lines.h"
 
 #include "support/native_text.h"
 

@@ -108,30 +108,4 @@ TEST(ParseCommandLine, EveryBadInputNamesItsProblem) {
     EXPECT_FALSE(ParseCommandLine(ArgsOf({"/recurse", "/log", "a"}), kCp932).request.log);
 }
 
-TEST(IsAbsolutePath, OnlyADriveOrAShare) {
-    for (const char* path : {"C:\\", "c:\\data", "Z:/x", "\\\\server\\share", "\\\\?\\C:\\x"})
-        EXPECT_TRUE(IsAbsolutePath(Utf8ToUtf16(path))) << path;
-}
-
-TEST(PatternFromTyped, AsTheEditorAddsIt) {
-    const struct {
-        std::string typed, pattern;
-    } cases[] = {
-        {"tmp", ".tmp"},
-        {".TMP", ".tmp"},
-        {"B?K", ".b?k"},
-        {".t*", ".t*"},
-        {"", ""},
-        {".", ""},
-        {"..", ".."},
-        // Full-width letters lower-cased; 表 (95 5C) kept whole, its 0x5C no separator.
-        {"\x82\x73\x82\x6C\x82\x6F", ".\x82\x94\x82\x8D\x82\x90"},
-        {"\x95\x5C", ".\x95\x5C"},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        EXPECT_EQ(PatternFromTyped(c.typed, kCp932), c.pattern);
-    }
-}
-
 } // namespace

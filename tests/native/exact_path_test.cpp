@@ -27,4 +27,10 @@ TEST(ExactPath, KeepsEveryNameToTheLetterAndResolvesOnlyNavigation) {
     }
 }
 
+TEST(IsAbsolutePath, OnlyADriveOrAShare) {
+    for (std::u16string_view path :
+         {u"C:\\", u"c:\\data", u"Z:/x", u"\\\\server\\share", u"\\\\?\\C:\\x"})
+        EXPECT_TRUE(IsAbsolutePath(path)) << std::string(path.begin(), path.end());
+}
+
 } // namespace
