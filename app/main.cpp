@@ -81,8 +81,10 @@ void TAutoTavrix::CreateControls() {
                                  akTop | akRight | akBottom));
     // A line on its left side only: the static would draw a second one on its right edge,
     // over the buttons' borders. Transparent, so that after a resize the form paints
-    // beneath it rather than leaving old drawing there. The window owns the region.
-    SetWindowRgn(Bevel1.Handle(), CreateRectRgn(0, 0, 2, 0x7FFF), FALSE);
+    // beneath it rather than leaving old drawing there. The window owns the region once
+    // it takes it.
+    Region leftEdge(CreateRectRgn(0, 0, 2, 0x7FFF));
+    if (SetWindowRgn(Bevel1.Handle(), leftEdge.Get(), FALSE)) leftEdge.Release();
 
     OnCommand(Edit2.Handle(), [this](int code) {
         if (code == EN_CHANGE) Edit2Change();

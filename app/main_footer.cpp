@@ -4,6 +4,7 @@
 
 #include "app/footer_layout.h"
 #include "app/version_text.h"
+#include "platform/file_system.h"
 #include "toolkit/application.h"
 
 #include <vector>
@@ -102,19 +103,6 @@ void TAutoTavrix::PlaceFooter() {
 }
 
 void TAutoTavrix::FillVersionLabel() {
-    // The wide calls: the program's own folder may have any name.
-    wchar_t path[MAX_PATH + 1] = {};
-    if (!GetModuleFileNameW(nullptr, path, MAX_PATH)) return;
-    DWORD ignored = 0;
-    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
-    if (size == 0) return;
-    std::vector<char> block(size);
-    if (!GetFileVersionInfoW(path, 0, size, block.data())) return;
-    VS_FIXEDFILEINFO* info = nullptr;
-    UINT length = 0;
-    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info ||
-        length < sizeof(VS_FIXEDFILEINFO))
-        return;
-    SetLabelText(Label4.Handle(),
-                 FormatProductVersion(info->dwProductVersionMS, info->dwProductVersionLS), true);
+    if (const std::optional<ProductVersion> version = OwnProductVersion())
+        SetLabelText(Label4.Handle(), FormatProductVersion(version->high, version->low), true);
 }

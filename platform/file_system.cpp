@@ -102,6 +102,23 @@ std::u16string DriveTargetOf(const std::u16string& drive) {
     return AsUtf16(targets.data());
 }
 
+std::optional<ProductVersion> OwnProductVersion() {
+    // The wide calls: the program's own folder may have any name.
+    wchar_t path[MAX_PATH + 1] = {};
+    if (!GetModuleFileNameW(nullptr, path, MAX_PATH)) return std::nullopt;
+    DWORD ignored = 0;
+    const DWORD size = GetFileVersionInfoSizeW(path, &ignored);
+    if (size == 0) return std::nullopt;
+    std::vector<char> block(size);
+    if (!GetFileVersionInfoW(path, 0, size, block.data())) return std::nullopt;
+    VS_FIXEDFILEINFO* info = nullptr;
+    UINT length = 0;
+    if (!VerQueryValueW(block.data(), L"\\", reinterpret_cast<void**>(&info), &length) || !info ||
+        length < sizeof(VS_FIXEDFILEINFO))
+        return std::nullopt;
+    return ProductVersion{info->dwProductVersionMS, info->dwProductVersionLS};
+}
+
 bool ReadWholeFile(const std::u16string& path, std::string& bytes, std::uint64_t limit) {
     FileHandle file(CreateFileW(AsWide(path.c_str()), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                 OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));

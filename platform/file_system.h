@@ -6,6 +6,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 
 // One open listing through the system's wide find functions, so every name comes
@@ -63,6 +64,13 @@ void ForceDirectories(const std::u16string& path);
 std::u16string VolumeRootOf(const std::u16string& path);
 unsigned DriveTypeOf(const std::u16string& root);
 std::u16string DriveTargetOf(const std::u16string& drive);
+
+// The product version in the program's own version resource, as the fixed block
+// holds it: its high and low 32 bits. Nothing when the file has no such block.
+struct ProductVersion {
+    std::uint32_t high, low;
+};
+std::optional<ProductVersion> OwnProductVersion();
 
 // Writes all the bytes at the file's position; false when the system stops short.
 bool WriteAll(HANDLE file, const std::string& bytes);

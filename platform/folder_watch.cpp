@@ -1,6 +1,6 @@
 #include "platform/folder_watch.h"
 
-#include <windows.h>
+#include "platform/scoped.h"
 
 #include <chrono>
 #include <condition_variable>
@@ -76,11 +76,10 @@ void TFolderWatch::Shared::Start(const std::shared_ptr<Shared>& self, const std:
     if (running.size() >= kMostAtOnce || running.count(text)) return;
     auto run = std::make_unique<CheckRun>(CheckRun{self, text});
     // A small stack: a check only waits.
-    HANDLE thread = CreateThread(nullptr, 64 * 1024, RunCheck, run.get(),
-                                 STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
-    if (!thread) return;
+    const ThreadHandle thread(CreateThread(nullptr, 64 * 1024, RunCheck, run.get(),
+                                           STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr));
+    if (!thread.Valid()) return;
     run.release();
-    CloseHandle(thread);
     running.insert(text);
 }
 

@@ -7,6 +7,7 @@
 #define _WIN32_IE 0x0700
 
 #include "platform/delete_request.h"
+#include "platform/scoped.h"
 #include "platform/shell.h"
 #include "platform/shift_jis.h"
 
@@ -19,23 +20,6 @@ static_assert(kFofxRecycleOnDelete == FOFX_RECYCLEONDELETE &&
               "the shell's flags");
 
 namespace {
-
-// An interface pointer, released on every path.
-template <typename T> class Com {
-public:
-    Com() = default;
-    ~Com() {
-        if (p_) p_->Release();
-    }
-    Com(const Com&) = delete;
-    Com& operator=(const Com&) = delete;
-    T* operator->() const { return p_; }
-    T* Get() const { return p_; }
-    void** Out() { return reinterpret_cast<void**>(&p_); }
-
-private:
-    T* p_ = nullptr;
-};
 
 using CreateItem = HRESULT(WINAPI*)(PCWSTR, IBindCtx*, REFIID, void**);
 
@@ -133,9 +117,9 @@ bool RecycleQuietly(const std::u16string& pathList, RecycleReport& report) {
     if (pathList.empty() || pathList[0] == u'\0' || pathList.back() != u'\0') return true;
     const auto create = reinterpret_cast<CreateItem>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHCreateItemFromParsingName")));
-    Com<IFileOperation> operation;
+    ComPtr<IFileOperation> operation;
     HRESULT result = create ? CoCreateInstance(__uuidof(FileOperation), nullptr, CLSCTX_ALL,
-                                               __uuidof(IFileOperation), operation.Out())
+                                               __uuidof(IFileOperation), operation.PutVoid())
                             : E_NOTIMPL;
     if (SUCCEEDED(result)) result = operation->SetOperationFlags(RecycleOperationFlags());
     if (FAILED(result)) return !EngineMissing(result);
@@ -144,9 +128,9 @@ bool RecycleQuietly(const std::u16string& pathList, RecycleReport& report) {
     if (FAILED(advised.Result())) return !EngineMissing(advised.Result());
     for (const char16_t* path = pathList.c_str(); *path;
          path += std::char_traits<char16_t>::length(path) + 1) {
-        Com<IShellItem> item;
+        ComPtr<IShellItem> item;
         // A file gone since the walk has no item; it counts as gone afterwards.
-        if (FAILED(create(AsWide(path), nullptr, __uuidof(IShellItem), item.Out()))) continue;
+        if (FAILED(create(AsWide(path), nullptr, __uuidof(IShellItem), item.PutVoid()))) continue;
         result = operation->DeleteItem(item.Get(), nullptr);
         if (FAILED(result)) return !EngineMissing(result);
     }

@@ -32,8 +32,45 @@ private:
 
 using FindHandle = KernelHandle<FindClose>;
 using FileHandle = KernelHandle<CloseHandle>;
+using ThreadHandle = KernelHandle<CloseHandle>;
 
-// Deletes the GDI object (a font) it holds.
+// A block the system allocated for the caller to free with LocalFree.
+template <typename T> class LocalBlock {
+public:
+    explicit LocalBlock(T* block) : block_(block) {}
+    ~LocalBlock() {
+        if (block_) LocalFree(block_);
+    }
+    LocalBlock(const LocalBlock&) = delete;
+    LocalBlock& operator=(const LocalBlock&) = delete;
+
+    T* Get() const { return block_; }
+
+private:
+    T* block_;
+};
+
+// A COM interface pointer, released on every path.
+template <typename T> class ComPtr {
+public:
+    ComPtr() = default;
+    ~ComPtr() {
+        if (p_) p_->Release();
+    }
+    ComPtr(const ComPtr&) = delete;
+    ComPtr& operator=(const ComPtr&) = delete;
+
+    T* operator->() const { return p_; }
+    T* Get() const { return p_; }
+    // Where a call that hands out the interface puts it; empty before.
+    T** Put() { return &p_; }
+    void** PutVoid() { return reinterpret_cast<void**>(&p_); }
+
+private:
+    T* p_ = nullptr;
+};
+
+// Deletes the GDI object (a font, a region) it holds, unless given away.
 template <typename H> class GdiObject {
 public:
     GdiObject() = default;
@@ -52,12 +89,15 @@ public:
         if (handle_) DeleteObject(handle_);
         handle_ = handle;
     }
+    // Hands the object to whoever took it over (a window its region); nothing to delete.
+    H Release() { return std::exchange(handle_, nullptr); }
 
 private:
     H handle_ = nullptr;
 };
 
 using Font = GdiObject<HFONT>;
+using Region = GdiObject<HRGN>;
 
 // A drawing surface with one font selected, restored on scope exit: the screen's
 // (released again) or a window's paint pass (ended again).

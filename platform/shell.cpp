@@ -13,24 +13,6 @@ static_assert(kFofSilent == FOF_SILENT && kFofNoConfirmation == FOF_NOCONFIRMATI
 
 namespace {
 
-// The shell's allocator, released on every path.
-class ShellAllocator {
-public:
-    ShellAllocator() {
-        if (FAILED(SHGetMalloc(&malloc_))) malloc_ = nullptr;
-    }
-    ~ShellAllocator() {
-        if (malloc_) malloc_->Release();
-    }
-    ShellAllocator(const ShellAllocator&) = delete;
-    ShellAllocator& operator=(const ShellAllocator&) = delete;
-
-    IMalloc* Get() const { return malloc_; }
-
-private:
-    IMalloc* malloc_ = nullptr;
-};
-
 // A block from the shell's allocator, given back to it on every path.
 class ShellBlock {
 public:
@@ -52,12 +34,11 @@ private:
 
 std::vector<std::u16string> CommandLineArguments() {
     int count = 0;
-    LPWSTR* words = CommandLineToArgvW(GetCommandLineW(), &count);
+    const LocalBlock<LPWSTR> words(CommandLineToArgvW(GetCommandLineW(), &count));
     std::vector<std::u16string> args;
-    if (!words) return args;
+    if (!words.Get()) return args;
     for (int i = 1; i < count; ++i)
-        args.emplace_back(AsUtf16(words[i]));
-    LocalFree(words);
+        args.emplace_back(AsUtf16(words.Get()[i]));
     return args;
 }
 
@@ -68,8 +49,9 @@ std::u16string AppDataFolder(HWND owner) {
 }
 
 bool ChooseFolder(HWND owner, const std::string& title, std::u16string& path) {
-    ShellAllocator allocator;
-    if (!allocator.Get()) return false;
+    // The shell's allocator gives the buffer and the chosen item, and takes them back.
+    ComPtr<IMalloc> allocator;
+    if (FAILED(SHGetMalloc(allocator.Put())) || !allocator.Get()) return false;
     ShellBlock buffer(*allocator.Get(), allocator.Get()->Alloc(MAX_PATH * sizeof(wchar_t)));
     if (!buffer.Get()) return false;
     auto* displayName = static_cast<wchar_t*>(buffer.Get());
@@ -148,6 +130,11 @@ void ShellDeleteQuietly(const std::u16string& pathList, bool permanent) {
     const NoWindows quiet;
     // Without the hook a question could stay open with nobody to answer it.
     if (quiet.Active()) DeleteRequest(nullptr, pathList, UnattendedDeleteFlags(permanent));
+}
+
+HMODULE ShellResources() {
+    static const HMODULE module = LoadLibraryW(L"shell32.dll");
+    return module;
 }
 
 INT_PTR ShellOpen(HWND owner, const std::string& link) {

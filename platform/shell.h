@@ -48,6 +48,10 @@ struct RecycleReport {
 // then takes its place.
 bool RecycleQuietly(const std::u16string& pathList, RecycleReport& report);
 
+// The shell's own module, for its resources (the find-folder clip); loaded once and
+// kept while the program runs, since a playing clip reads from it. Null without one.
+HMODULE ShellResources();
+
 // Opens a link (Shift_JIS) with its default handler; the shell's result, below 32 for a failure.
 // Pointer-sized: on 64-bit Windows a success may lie beyond what an int holds.
 INT_PTR ShellOpen(HWND owner, const std::string& link);

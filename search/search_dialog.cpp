@@ -1,5 +1,6 @@
 #include "search/search_dialog.h"
 
+#include "platform/shell.h"
 #include "search/findunit.h"
 #include "search/found_files.h"
 #include "search/path_fit.h"
@@ -24,12 +25,6 @@ constexpr DWORD kLabelStyle = SS_LEFTNOWORDWRAP | SS_NOPREFIX;
 constexpr int kShellClipId = 150;
 constexpr int kOwnClipId = 151;
 constexpr WORD kLastFrame = 28;
-
-HMODULE ShellModule() {
-    // Loaded once and kept: a playing clip reads the module's resource.
-    static const HMODULE module = LoadLibraryW(L"shell32.dll");
-    return module;
-}
 
 // Opens the clip and loops frames 0 to 28; false when the module has no such
 // clip or the clip has fewer frames.
@@ -182,7 +177,7 @@ void TSearchDlg::OpenClip() {
     // The shell's clip where it has all 29 frames; otherwise our own of the
     // same size and length.
     HWND animate = Animate1.Handle();
-    if (PlayClip(animate, ShellModule(), kShellClipId)) return;
+    if (PlayClip(animate, ShellResources(), kShellClipId)) return;
     if (PlayClip(animate, Application().Instance(), kOwnClipId)) return;
     throw std::runtime_error("AVI を開くことができません");
 }

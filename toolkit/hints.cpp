@@ -4,10 +4,6 @@
 
 #include <commctrl.h>
 
-THints::~THints() {
-    if (tooltip_) DestroyWindow(tooltip_);
-}
-
 void THints::Add(HWND owner, HWND control, const std::string& text) {
     if (text.empty()) return;
     if (!tooltip_) {

@@ -4,13 +4,10 @@
 
 #include <string>
 
+// The tooltip window belongs to the window that owns it, which takes it along when it
+// is destroyed: nothing here destroys it, so no handle is ever destroyed twice.
 class THints {
 public:
-    THints() = default;
-    ~THints();
-    THints(const THints&) = delete;
-    THints& operator=(const THints&) = delete;
-
     void Add(HWND owner, HWND control, const std::string& text);
 
 private:
