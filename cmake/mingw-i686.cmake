@@ -1,5 +1,4 @@
-# 32-bit Windows (x86), run under Wine's 32-bit loader.
+# 32-bit Windows (x86), run under Wine's 32-bit loader (the win32 test preset).
 set(TAVRIX_TRIPLET i686-w64-mingw32)
 set(CMAKE_SYSTEM_PROCESSOR x86)
-set(TAVRIX_WINE_LOADER /usr/lib/wine/wine)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw.cmake)

@@ -1,6 +1,5 @@
 # Cross toolchain for Windows with Debian's MinGW-w64, shared by both builds: the
-# file that includes this sets TAVRIX_TRIPLET, CMAKE_SYSTEM_PROCESSOR and
-# TAVRIX_WINE_LOADER, the Wine loader of the same word size.
+# file that includes this sets TAVRIX_TRIPLET and CMAKE_SYSTEM_PROCESSOR.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_C_COMPILER ${TAVRIX_TRIPLET}-gcc-posix)
 set(CMAKE_CXX_COMPILER ${TAVRIX_TRIPLET}-g++-posix)
@@ -10,8 +9,7 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
-# Tests run under the loader itself, never Debian's "wine" script, which always takes
-# the 32-bit one. WINELOADER tells Wine which loader starts child processes. Code
-# page 932 comes from each Wine process's own locale variables.
-set(CMAKE_CROSSCOMPILING_EMULATOR /usr/bin/env LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
-    WINELOADER=${TAVRIX_WINE_LOADER} ${TAVRIX_WINE_LOADER})
+# Tests run under the loader their test preset names in WINELOADER, never Debian's
+# "wine" script, which always takes the 32-bit one; the preset also gives the locale
+# that makes code page 932.
+set(CMAKE_CROSSCOMPILING_EMULATOR /bin/sh -c [[exec "${WINELOADER:?run the tests through their preset}" "$@"]] wine)

@@ -3,15 +3,8 @@
 # "Speed" section: for the 32-bit build where this machine runs 32-bit programs, the
 # 64-bit one otherwise (TAVRIX_64BIT_ONLY=1 picks it anywhere), and at the end says why.
 # Not part of the test suite. Options go to bench/run_bench.py.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-source scripts/wine-env.sh
-
-bash scripts/install.sh
-why_not_32=$(why_no_32bit)
-bits=32
-[ -z "$why_not_32" ] || bits=64
+source "$(dirname "$0")/prelude.sh"
+pick_build
 echo "Measuring the ${bits}-bit build."
 # The program as released, and once more counting where the walk's time goes.
 for preset in "win$bits" "win$bits-bench"; do
@@ -31,6 +24,4 @@ session python3 bench/run_bench.py "$build" --profile-build "$build-bench" "$@"
 # core with the program they cost less and vary less, which shows how much of (a) they are.
 taskset -c 0 bash -c "$(declare -f session); session python3 bench/run_bench.py '$build' \
     --walk-only --rounds 3 --label 'Program, wineserver and X server on one core.'"
-if [ -n "$why_not_32" ]; then
-    echo "Measured the 64-bit build ($build), not the 32-bit one, because $why_not_32."
-fi
+said_why_64 Measured "$build"

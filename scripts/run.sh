@@ -3,24 +3,16 @@
 # machine runs 32-bit programs, the 64-bit one otherwise, and at the end says why.
 # Without a display it runs on a virtual one, saves a screenshot, prints its path and
 # closes the program.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-source scripts/wine-env.sh
-
-bash scripts/install.sh
-why_not_32=$(why_no_32bit)
-bits=32
-[ -z "$why_not_32" ] || bits=64
+source "$(dirname "$0")/prelude.sh"
+pick_build
 echo "Opening the ${bits}-bit build."
 cmake --preset "win$bits" >/dev/null
 cmake --build --preset "win$bits" --target tavrix
 exe="$root/build/win$bits/tavrix.exe"
 
 if [ -n "${DISPLAY:-}" ]; then
-    # Your own prefix and settings, with the loader of this build.
-    WINELOADER=$(wine_loader "$bits")
-    export WINELOADER LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8 WINEDEBUG=-all
+    # Your own prefix and settings, with the loader and the locale of this build.
+    eval "$(wine_preset_env "$bits")"
     bash scripts/wine-fonts.sh
     "$WINELOADER" "$exe"
 else
@@ -39,6 +31,4 @@ else
     fi
     echo "Screenshot: $shot"
 fi
-if [ -n "$why_not_32" ]; then
-    echo "Opened the 64-bit build ($exe), not the 32-bit one, because $why_not_32."
-fi
+said_why_64 Opened "$exe"

@@ -4,18 +4,13 @@
 # Wine in Xvfb: the 64-bit build on every machine, and the 32-bit build too where the
 # machine runs 32-bit programs (TAVRIX_64BIT_ONLY=1 skips it anywhere). The last line
 # sums up every test that ran.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-source scripts/wine-env.sh
-
-bash scripts/install.sh
+source "$(dirname "$0")/prelude.sh"
 scratch=$(mktemp -d /tmp/tavrix-test.XXXXXX)
 trap 'rm -rf "$scratch"' EXIT
 
 # The Japanese runs need code page 932; under another one every window test fails on
-# its own. Asked in the 64-bit run's prefix, which that run then goes on to use.
-problem=$(wine_env 64 "$scratch/win64" && japanese_code_page_problem)
+# its own. Asked in a throwaway prefix.
+problem=$(wine_env 64 "$scratch/check" && japanese_code_page_problem)
 if [ -n "$problem" ]; then
     echo "$problem" >&2
     exit 1
@@ -37,23 +32,25 @@ logged() {
     [ "$status" -eq 0 ] || failed_runs=$((failed_runs + 1))
 }
 
-# wine_suite BITS: that build's CTest run in a throwaway Wine prefix and HOME of its
-# own (never the user's settings or recycle bin), on a virtual display of its own.
+# wine_suite BITS: that build's CTest run on a virtual display of its own; its test
+# preset gives it a throwaway Wine prefix and HOME (never the user's settings or
+# recycle bin), made afresh under the build folder.
 wine_suite() {
-    (
-        wine_env "$1" "$scratch/win$1"
-        xvfb-run -a -s "-screen 0 1024x768x24" bash scripts/wine-session.sh ctest --preset "win$1"
-    )
+    xvfb-run -a -s "-screen 0 1024x768x24" ctest --preset "win$1" -j "$(nproc)"
 }
 
-logged native ctest --preset native
-# Short bounded fuzzing of the window-free parsers and rules.
-logged fuzz ctest --preset fuzz
+logged native ctest --preset native -j "$(nproc)"
+# Short bounded fuzzing of the window-free parsers and rules, beside the Wine suite,
+# which mostly waits on Wine; its output follows that suite's.
+ctest --preset fuzz -j "$(nproc)" >"$scratch/fuzz.log" 2>&1 &
+fuzzing=$!
 logged win64 wine_suite 64
 why_not_32=$(why_no_32bit)
 if [ -z "$why_not_32" ]; then
     logged win32 wine_suite 32
 fi
+wait "$fuzzing" || failed_runs=$((failed_runs + 1))
+cat "$scratch/fuzz.log"
 
 echo
 echo "Tested under Wine: the 64-bit build (build/win64/tavrix.exe)."
