@@ -4,10 +4,10 @@
 #include "platform/exact_path.h"
 #include "search/shell_request.h"
 
+#include "support/fuzz_check.h"
 #include "support/native_text.h"
 
 #include <cstdint>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::vector<std::u16string> parts = Utf16Parts(data, size);
@@ -16,14 +16,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::u16string exact = ExactPath(path, current);
     const bool converted = exact != path && exact.compare(0, 4, u"\\\\?\\") == 0;
     // It never ends a name in "." or " " where neither text did.
-    if (PlainFormIsExact(path) && PlainFormIsExact(current) && !PlainFormIsExact(exact))
-        std::abort();
+    Check(!PlainFormIsExact(path) || !PlainFormIsExact(current) || PlainFormIsExact(exact));
     // A name appended to a folder is named inside that folder's exact form (but for
     // a bare "C:", the drive's current folder, where "C:\n" is in its root).
-    if (converted && exact.back() != u'\\' && path.back() != u':' &&
-        ExactPath(path + u"\\n. ", current) != exact + u"\\n. ")
-        std::abort();
+    Check(!converted || exact.back() == u'\\' || path.back() == u':' ||
+          ExactPath(path + u"\\n. ", current) == exact + u"\\n. ");
     // The shell's request takes a path only in a plain form that names it exactly.
-    if (!ShellCannotTake(path) && (IsDevicePath(path) || !PlainFormIsExact(path))) std::abort();
+    Check(ShellCannotTake(path) || (!IsDevicePath(path) && PlainFormIsExact(path)));
     return 0;
 }

@@ -7,32 +7,15 @@
 // them is offered too, and must be refused).
 #include "search/found_files.h"
 
+#include "support/fuzz_check.h"
 #include "support/native_text.h"
+#include "support/shell_list.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
-
-// The paths of a list as the shell reads it: up to the empty one.
-std::vector<std::u16string> ReadAsShell(const char16_t* list) {
-    std::vector<std::u16string> paths;
-    while (*list != u'\0') {
-        paths.emplace_back(list);
-        list += paths.back().size() + 1;
-    }
-    return paths;
-}
-
-} // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::vector<std::u16string> offered = Utf16Parts(data, size);

@@ -7,19 +7,15 @@
 #include "base/text_encoding.h"
 #include "base/text_lines.h"
 
+#include "support/fuzz_check.h"
 #include "support/native_text.h"
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <string_view>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 // A name the writer may be given: the program's own are plain words.
 bool PlainName(std::string_view name) {

@@ -2,6 +2,8 @@
 // against the C library's conversions and against what a reader may rely on.
 #include "base/ini_values.h"
 
+#include "support/fuzz_check.h"
+
 #include <cerrno>
 #include <climits>
 #include <cstddef>
@@ -12,10 +14,6 @@
 #include <string>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 bool IsDigitOf(char c, bool hex) {
     if (c >= '0' && c <= '9') return true;

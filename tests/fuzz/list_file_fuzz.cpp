@@ -3,9 +3,10 @@
 // and a saved list reads back as it was.
 #include "app/settings_text.h"
 
+#include "support/fuzz_check.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -35,10 +36,6 @@ Items ReadLines(std::string_view text) {
     }
     if (open) lines.push_back(line);
     return lines;
-}
-
-void Check(bool condition) {
-    if (!condition) std::abort();
 }
 
 } // namespace

@@ -9,18 +9,15 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
+#include "support/fuzz_check.h"
+#include "support/match_oracle.h"
 #include "support/native_text.h"
 #include "support/pattern_list.h"
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 // The extension the rules see: from the last "." on, the bytes of its leading
 // characters that have an exact Shift_JIS form, lower-cased; whole when all have.
@@ -44,32 +41,6 @@ Extension LiteralExtension(const std::u16string& name) {
     extension.whole = done == text.size();
     extension.bytes = Lowered(extension.bytes);
     return extension;
-}
-
-bool PassesLiterally(const std::string& item, const Extension& extension) {
-    const std::string& e = extension.bytes;
-    // Star: the k-1 bytes before the first "*" (k counted from 1) against the
-    // first k-1 bytes of E, byte for byte; only known bytes can be compared.
-    const std::size_t star = item.find('*');
-    if (star != std::string::npos) {
-        const std::size_t k = star + 1;
-        if (e.size() >= k - 1 && item.compare(0, k - 1, e, 0, k - 1) == 0) return true;
-    }
-    // Whole item and question mark need every byte of the extension.
-    if (!extension.whole) return false;
-    if (!e.empty() && Lowered(item) == e) return true;
-    // Question mark: j is the position of the first "?" in P', counted from 1.
-    if (item.find('?') != std::string::npos) {
-        std::string p = item;
-        std::string q = e;
-        for (std::size_t found = p.find('?'); found != std::string::npos; found = p.find('?')) {
-            const std::size_t j = found + 1;
-            p.erase(j - 1, 1);
-            if (q.size() >= j) q.erase(j - 1, 1);
-        }
-        if (p == q) return true;
-    }
-    return false;
 }
 
 } // namespace
@@ -97,7 +68,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     bool any = false;
     for (const std::string& item : items) {
-        const bool passes = PassesLiterally(item, e);
+        const bool passes = LiteralMatch(item, e);
         // Each item alone decides the same way, whatever else is in the list.
         Check(MatchesPatterns(name, VectorList({item}), kCp932) == passes);
         any = any || passes;

@@ -6,17 +6,14 @@
 // units, then the path as UTF-16LE.
 #include "search/path_fit.h"
 
+#include "support/fuzz_check.h"
+
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
 namespace {
-
-void Check(bool condition) {
-    if (!condition) std::abort();
-}
 
 using Text = std::u16string;
 

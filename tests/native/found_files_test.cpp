@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "support/native_text.h"
+#include "support/shell_list.h"
 
 namespace {
 
@@ -16,17 +17,6 @@ Paths Contents(const TFoundFiles& files) {
     Paths paths;
     for (std::u16string_view path : files)
         paths.emplace_back(path);
-    return paths;
-}
-
-// Reads the list the way the shell reads its delete request: paths up to the
-// empty one.
-Paths ReadAsShell(const char16_t* list) {
-    Paths paths;
-    while (*list != u'\0') {
-        paths.emplace_back(list);
-        list += paths.back().size() + 1;
-    }
     return paths;
 }
 

@@ -7,6 +7,7 @@
 
 #include "support/native_text.h"
 #include "support/match_cases.h"
+#include "support/match_oracle.h"
 #include "support/pattern_list.h"
 
 namespace {
@@ -45,25 +46,6 @@ TEST(MatchesPatterns, ReadsTheItemsInOrderAndStopsAtTheFirstThatPasses) {
     VectorList noExtension({".a*", ".d?"});
     EXPECT_FALSE(MatchesPatterns(u"Makefile", noExtension, kCp932));
     EXPECT_EQ(noExtension.itemsRead, (std::vector<int>{0, 1}));
-}
-
-// The rules exactly as written: copies of the item and the extension from
-// which each "?" and the byte at its position are deleted one by one; an
-// extension without a whole byte form takes part in the "*" test only.
-bool LiteralMatch(const std::string& item, const Extension& extension) {
-    const std::string& e = extension.bytes;
-    const std::size_t k = item.find('*');
-    if (k != std::string::npos && e.size() >= k && e.substr(0, k) == item.substr(0, k)) return true;
-    if (!extension.whole) return false;
-    if (!e.empty() && Lowered(item) == e) return true;
-    if (item.find('?') == std::string::npos) return false;
-    std::string p = item;
-    std::string q = e;
-    for (std::size_t j = p.find('?'); j != std::string::npos; j = p.find('?')) {
-        p.erase(j, 1);
-        if (q.size() > j) q.erase(j, 1);
-    }
-    return p == q;
 }
 
 template <typename T>

@@ -204,11 +204,11 @@ TEST_F(Commands, NamesOutsideTheCodePageAreTakenExactlyByBothCommands) {
         EXPECT_TRUE(catcher.Boxes().empty()) << "nothing to ask: every path names its file";
         for (std::size_t i = 0; i < std::size(selected); ++i) {
             SCOPED_TRACE(Utf16ToSjis(selected[i]));
-            EXPECT_FALSE(WideExists(tree.WidePath(selected[i])));
+            EXPECT_FALSE(PathExists(tree.WidePath(selected[i])));
             EXPECT_EQ(trashed(selected[i]), before[i] + (permanent ? 0 : 1));
         }
         for (const std::u16string& name : kept)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+            EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
         EXPECT_EQ(trashed(u"cafe.tmp") + trashed(u"a.tmp") + trashed(u"keep.txt"), foldersBefore);
     }
 }
@@ -261,8 +261,8 @@ TEST_F(Commands, PastedFolderOutsideShiftJisIsTakenAndKeptExactly) {
         Paste(main->Edit1.Handle(), exact);
         EXPECT_EQ(main->Edit1.WideText(), exact);
         Click(main->Button5.Handle());
-        EXPECT_FALSE(WideExists(exact + u"\\x.tmp"));
-        EXPECT_TRUE(WideExists(tree.WidePath(c.lookAlike + u"\\x.tmp"))) << "the look-alike's";
+        EXPECT_FALSE(PathExists(exact + u"\\x.tmp"));
+        EXPECT_TRUE(PathExists(tree.WidePath(c.lookAlike + u"\\x.tmp"))) << "the look-alike's";
 
         CloseMain();
         const std::string ini = ReadBytes(IniPath());

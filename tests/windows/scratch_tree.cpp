@@ -1,6 +1,7 @@
 #include "scratch_tree.h"
 
 #include "base/utf8.h"
+#include "platform/exact_path.h"
 #include "platform/shift_jis.h"
 
 #include <windows.h>
@@ -47,8 +48,8 @@ void CreateParents(const std::string& path) {
 
 std::string Quoted(const std::string& text) { return "\"" + text + "\""; }
 
-// A full path in the form that skips the clean-up of trailing dots and spaces.
-std::u16string Exact(const std::u16string& path) { return u"\\\\?\\" + path; }
+// A full path named exactly, as the program names it ("k." is not "k").
+std::u16string Exact(const std::u16string& path) { return ExactPath(path, u""); }
 
 } // namespace
 
@@ -143,10 +144,6 @@ void ScratchTree::WideFile(const std::u16string& relative) const {
 std::string NameOf(const std::string& path) { return path.substr(LastSeparator(path) + 1); }
 
 std::string ParentOf(const std::string& path) { return path.substr(0, LastSeparator(path)); }
-
-bool WideExists(const std::u16string& path) {
-    return GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES;
-}
 
 bool ScratchTree::Link(const std::string& relative, const std::string& target) const {
     const std::string path = *this / relative;

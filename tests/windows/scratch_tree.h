@@ -64,8 +64,6 @@ std::string ParentOf(const std::string& path);
 
 // Removes a file or a folder with everything in it.
 void RemoveTree(const std::string& path);
-// Whether anything exists at the full path, named exactly ("k." is not "k").
-bool WideExists(const std::u16string& path);
 
 // The trash folder of the Unix user that runs Wine, as a Windows path.
 std::string TrashFolder();

@@ -199,9 +199,9 @@ protected:
     }
     void ExpectTreeIntact() {
         for (const std::u16string& name : kSelected)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+            EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
         for (const std::u16string& name : kKept)
-            EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+            EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
     }
     std::vector<std::u16string> SelectedPaths() const {
         std::vector<std::u16string> paths;
@@ -278,12 +278,12 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
     for (std::size_t i = 0; i < std::size(kSelected); ++i) {
         const std::u16string& name = kSelected[i];
         SCOPED_TRACE(Utf16ToSjis(name));
-        EXPECT_FALSE(WideExists(tree.WidePath(name)));
+        EXPECT_FALSE(PathExists(tree.WidePath(name)));
         EXPECT_EQ(TrashedCount("/" + TrashInfoName(name.substr(name.rfind(u'\\') + 1))),
                   trashedBefore[i] + 1);
     }
     for (const std::u16string& name : kKept)
-        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+        EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
 
     tree.WideFile(u"again.tmp");
     tree.WideFile(u"sub\\again.BAK");
@@ -292,11 +292,11 @@ TEST_F(Unattended, DeleteAndTrashTakeExactlyTheSelection) {
     EXPECT_EQ(burn.exitCode, 0u);
     EXPECT_TRUE(Contains(burn.out, "削除しました: 2 件 (0 バイト)、残り: 0 件"))
         << Utf16ToSjis(burn.out);
-    EXPECT_FALSE(WideExists(tree.WidePath(u"again.tmp")));
-    EXPECT_FALSE(WideExists(tree.WidePath(u"sub\\again.BAK")));
+    EXPECT_FALSE(PathExists(tree.WidePath(u"again.tmp")));
+    EXPECT_FALSE(PathExists(tree.WidePath(u"sub\\again.BAK")));
     EXPECT_EQ(TrashedPaths().size(), trashed) << "nothing more in the recycle bin";
     for (const std::u16string& name : kKept)
-        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
+        EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
     ExpectSettingsUnchanged();
 }
 
@@ -494,7 +494,7 @@ TEST_F(Unattended, NamesEndingInADotOrASpaceAreListedExactlyAndStayWithTheirSibl
     // Every file is there but the two that could go.
     const auto expectStayed = [](const ScratchTree& at) {
         for (std::size_t i = 0; i < std::size(kSiblingTree); ++i)
-            EXPECT_EQ(WideExists(at.WidePath(kSiblingTree[i])), i < 3 || i > 4)
+            EXPECT_EQ(PathExists(at.WidePath(kSiblingTree[i])), i < 3 || i > 4)
                 << Utf16ToSjis(kSiblingTree[i]);
     };
     std::vector<std::u16string> args = {u"/list", u"/folder", SjisToUtf16(siblings.Path()),
@@ -595,7 +595,7 @@ TEST_F(Unattended, PathsTheShellCannotTakeStayWithTheirReasonsAndTheRestGoes) {
     };
     const auto expectOnlyFirstGone = [&names](const ScratchTree& at) {
         for (const std::u16string& name : names)
-            EXPECT_EQ(WideExists(at.WidePath(name)), name != names[0]) << Utf16ToSjis(name);
+            EXPECT_EQ(PathExists(at.WidePath(name)), name != names[0]) << Utf16ToSjis(name);
     };
     ScratchTree burnt, again;
     for (const ScratchTree* at : {&burnt, &again}) {
@@ -753,10 +753,10 @@ TEST_F(Unattended, FromListTakesWhatTheEditedListStillNamesAndTheLogTellsFileByF
         skipped.push_back(Labelled("一覧にあるが対象外: \"", path + u"\""));
     EXPECT_EQ(Lines(run.err), skipped);
     for (const std::u16string& name : kSelected)
-        EXPECT_EQ(WideExists(tree.WidePath(name)), name == u"a.tmp") << Utf16ToSjis(name);
+        EXPECT_EQ(PathExists(tree.WidePath(name)), name == u"a.tmp") << Utf16ToSjis(name);
     for (const std::u16string& name : kKept)
-        EXPECT_TRUE(WideExists(tree.WidePath(name))) << Utf16ToSjis(name);
-    EXPECT_TRUE(WideExists(tree.WidePath(u"fresh.tmp")));
+        EXPECT_TRUE(PathExists(tree.WidePath(name))) << Utf16ToSjis(name);
+    EXPECT_TRUE(PathExists(tree.WidePath(u"fresh.tmp")));
 
     const std::string first = ReadBytes(scratch / "run.log");
     std::vector<std::u16string> block = LogLines(first);
@@ -778,7 +778,7 @@ TEST_F(Unattended, FromListTakesWhatTheEditedListStillNamesAndTheLogTellsFileByF
               (std::vector<std::u16string>{Labelled("コマンド: ", CommandLineOf(wrong)),
                                            SjisToUtf16("結果: /bogus: 知らないオプションです"),
                                            SjisToUtf16("終了コード: 1"), u""}));
-    EXPECT_TRUE(WideExists(tree.WidePath(u"a.tmp")));
+    EXPECT_TRUE(PathExists(tree.WidePath(u"a.tmp")));
 }
 
 // Two runs at the same moment on one log: each block whole, one after the other.

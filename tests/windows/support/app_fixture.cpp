@@ -52,9 +52,7 @@ std::string ReadBytes(const std::string& path) {
     return bytes;
 }
 
-bool PathExists(const std::string& path) {
-    return GetFileAttributesW(Wide(path).c_str()) != INVALID_FILE_ATTRIBUTES;
-}
+bool PathExists(const std::string& path) { return PathExists(SjisToUtf16(path)); }
 
 void AppFixture::SetUp() { RemoveSettingsFiles(); }
 

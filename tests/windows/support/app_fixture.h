@@ -24,6 +24,8 @@ void RemoveSettingsFiles();
 void WriteBytes(const std::string& path, const std::string& bytes);
 // The file's bytes; empty when it is missing.
 std::string ReadBytes(const std::string& path);
+// Whether anything is there under the path named exactly, as the program names it
+// ("k." is not "k"): platform/file_system.h's PathExists of the Shift_JIS path.
 bool PathExists(const std::string& path);
 
 class AppFixture : public ::testing::Test {
