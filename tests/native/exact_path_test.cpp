@@ -19,6 +19,8 @@ TEST(ExactPath, KeepsEveryNameToTheLetterAndResolvesOnlyNavigation) {
         {u"..\\sub.\\k.", here, u"\\\\?\\C:\\cur\\sub.\\k."},
         {u"\\x", u"\\\\srv\\sh\\d", u"\\\\?\\UNC\\srv\\sh\\x"},
         {u"D:x", here, u"\\\\?\\D:\\x"},
+        // The current drive's "C:x" is relative to the current folder, never to C:'s root.
+        {u"c:x.", here, u"\\\\?\\C:\\cur\\dir\\x."},
         {u"x.", u"", u"x."},
     };
     for (const auto& c : cases) {

@@ -3,6 +3,8 @@
 #include "base/utf16.h"
 
 #include <iconv.h>
+#include <locale.h>
+#include <wctype.h>
 
 #include <cerrno>
 
@@ -12,23 +14,6 @@ namespace {
 
 bool IsLeadByte(unsigned char byte) {
     return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC);
-}
-
-void Lower(char* text, std::size_t length) {
-    std::size_t i = 0;
-    while (i < length) {
-        const unsigned char byte = static_cast<unsigned char>(text[i]);
-        if (IsLeadByte(byte) && i + 1 < length) {
-            const unsigned char trail = static_cast<unsigned char>(text[i + 1]);
-            // Full-width Ａ-Ｚ (82 60-82 79) become ａ-ｚ (82 81-82 9A).
-            if (byte == 0x82 && trail >= 0x60 && trail <= 0x79)
-                text[i + 1] = static_cast<char>(trail + 0x21);
-            i += 2;
-        } else {
-            if (byte >= 'A' && byte <= 'Z') text[i] = static_cast<char>(byte + ('a' - 'A'));
-            ++i;
-        }
-    }
 }
 
 // One iconv conversion, kept open; each use starts from its initial state.
@@ -97,6 +82,25 @@ bool ToUtf16(const char* bytes, std::size_t length, std::u16string& text) {
     if (!from.Convert(bytes, length, utf16)) return false;
     text = Units(utf16);
     return true;
+}
+
+// A double-byte character lowered as Unicode lowers it (full-width, Greek and Cyrillic
+// letters, Roman numerals), kept only when the result has a two-byte form of its own:
+// as the platform lowers code page 932.
+void LowerDoubleByte(char* character) {
+    static const locale_t unicode = newlocale(LC_CTYPE_MASK, "C.UTF-8", nullptr);
+    if (!unicode) throw std::runtime_error("newlocale C.UTF-8");
+    std::u16string text;
+    if (!ToUtf16(character, 2, text) || text.size() != 1) return;
+    const char16_t lowered = static_cast<char16_t>(towlower_l(text[0], unicode));
+    std::string bytes;
+    if (lowered == text[0] || FromUtf16(&lowered, 1, bytes) != 1 || bytes.size() != 2) return;
+    character[0] = bytes[0];
+    character[1] = bytes[1];
+}
+
+void Lower(char* text, std::size_t length) {
+    LowerByCharacter(text, length, IsLeadByte, LowerDoubleByte);
 }
 
 } // namespace

@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-// Lead bytes 0x81-0x9F and 0xE0-0xFC; lower-cases ASCII A-Z and full-width
-// Ａ-Ｚ and never touches a trail byte; converts from UTF-16 with the system's
-// Windows-31J table, exactly or not at all.
+// Lead bytes 0x81-0x9F and 0xE0-0xFC; lower-cases as Unicode does, ASCII and every
+// double-byte letter whose small form has two bytes too, never a trail byte; converts
+// with the system's Windows-31J table, exactly or not at all. It agrees with the
+// platform's code page on support/code_page_cases.h.
 extern const CodePage kCp932;
 
 // Shift_JIS bytes as UTF-16 (the test cases are written in bytes).

@@ -1,11 +1,15 @@
-// The file-system and shell calls on the real platform: existence queries,
-// folder creation, whole-file reads, the replacing save, and the shell's
-// delete request into the freedesktop trash.
+// The file-system and shell calls on the real platform: existence queries, the
+// window's folder check on threads of its own, folder creation, whole-file reads, the
+// replacing save, standard output to a console, and the shell's delete request into
+// the freedesktop trash.
 #include "support/app_fixture.h"
 #include "platform/shift_jis.h"
 #include "scratch_tree.h"
 
+#include "base/utf8.h"
+#include "platform/console.h"
 #include "platform/file_system.h"
+#include "platform/folder_watch.h"
 #include "platform/shell.h"
 
 #include <commctrl.h>
@@ -13,6 +17,11 @@
 
 #include <algorithm>
 #include <atomic>
+#include <chrono>
+#include <condition_variable>
+#include <memory>
+#include <mutex>
+#include <set>
 #include <thread>
 
 namespace {
@@ -228,6 +237,82 @@ TEST(AppDataFolder, NamesAnExistingFolderWithoutCreatingAnything) {
     ASSERT_FALSE(folder.empty());
     EXPECT_TRUE(FolderExists(folder));
     EXPECT_EQ(folder.substr(1, 2), u":\\");
+}
+
+// Checks held up by shares that do not answer take every free check; the text asked
+// about meanwhile waits, and the first check to end hands its place on to it: it is
+// answered without being asked again.
+TEST(FolderWatch, AWaitingTextIsCheckedAsSoonAsACheckEnds) {
+    struct Held {
+        std::mutex mutex;
+        std::condition_variable changed;
+        std::set<std::u16string> started, released;
+        int ended = 0;
+    };
+    const auto held = std::make_shared<Held>();
+    const auto release = [&held](const std::u16string& folder) {
+        const std::lock_guard<std::mutex> lock(held->mutex);
+        held->released.insert(folder);
+        held->changed.notify_all();
+    };
+    const FileHandle answered(CreateEventW(nullptr, FALSE, FALSE, nullptr));
+    {
+        TFolderWatch watch(
+            [held](const std::u16string& folder) {
+                std::unique_lock<std::mutex> lock(held->mutex);
+                held->started.insert(folder);
+                held->changed.notify_all();
+                held->changed.wait(lock, [&] { return held->released.count(folder) > 0; });
+                ++held->ended;
+                held->changed.notify_all();
+                return folder == u"waiting";
+            },
+            [event = answered.Get()] { SetEvent(event); });
+        const std::u16string busy[] = {u"one", u"two", u"three", u"four"};
+        for (const std::u16string& folder : busy)
+            EXPECT_FALSE(watch.Exists(folder));
+        EXPECT_FALSE(watch.Exists(u"waiting"));
+        {
+            std::unique_lock<std::mutex> lock(held->mutex);
+            ASSERT_TRUE(held->changed.wait_for(lock, std::chrono::seconds(5),
+                                               [&] { return held->started.size() == 4; }));
+            EXPECT_EQ(held->started.count(u"waiting"), 0u) << "no free check for it yet";
+        }
+        release(u"waiting");
+        release(busy[0]);
+        EXPECT_EQ(WaitForSingleObject(answered.Get(), 5000), WAIT_OBJECT_0);
+        EXPECT_TRUE(watch.Exists(u"waiting"));
+        for (const std::u16string& folder : busy)
+            release(folder);
+    }
+    // Every check has ended before the event goes.
+    std::unique_lock<std::mutex> lock(held->mutex);
+    EXPECT_TRUE(
+        held->changed.wait_for(lock, std::chrono::seconds(5), [&] { return held->ended == 5; }));
+}
+
+// Standard output that is a console, as for a run from the Command Prompt, takes the
+// text as text: every character shows as it is, where bytes would show as others.
+TEST(WriteStd, AConsoleShowsTheTextExactly) {
+    // A console of the test's own, whatever the test program was started with.
+    const HANDLE inherited = GetStdHandle(STD_OUTPUT_HANDLE);
+    FreeConsole();
+    ASSERT_TRUE(AllocConsole()) << GetLastError();
+    const FileHandle console(CreateFileW(L"CONOUT$", GENERIC_READ | GENERIC_WRITE,
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         0, nullptr));
+    ASSERT_TRUE(console.Valid());
+    SetStdHandle(STD_OUTPUT_HANDLE, console.Get());
+    const std::u16string text = u"\u6574\u7406 caf\u00E9 \uD55C \u00A5";
+    WriteStd(StdStream::Output, text);
+    SetStdHandle(STD_OUTPUT_HANDLE, inherited);
+    std::u16string shown(text.size(), u'\0');
+    DWORD read = 0;
+    EXPECT_TRUE(ReadConsoleOutputCharacterW(console.Get(), AsWide(&shown[0]),
+                                            static_cast<DWORD>(shown.size()), COORD{0, 0}, &read));
+    shown.resize(read);
+    EXPECT_EQ(Utf8Of(shown), Utf8Of(text));
+    FreeConsole();
 }
 
 TEST(ShellOpen, MissingTargetGivesTheShellsFailureCode) {
