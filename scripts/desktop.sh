@@ -1,7 +1,8 @@
 # shellcheck shell=bash
 # Helpers for driving a Wine window on the X display the way a user does: real key
 # presses, typing and mouse drags through xdotool, and what the screen shows through
-# ImageMagick. Sourced by tests/acceptance/acceptance.sh and scripts/screenshot.sh.
+# ImageMagick. Sourced by tests/acceptance/acceptance.sh, scripts/screenshot.sh and the
+# release test, which shares its checks.
 
 passed=0
 failed=0
@@ -33,6 +34,13 @@ check() {
         bad "$what"
         return 1
     fi
+}
+
+# same_lines actual expected: true when equal, otherwise the difference is shown.
+same_lines() {
+    if [ "$1" = "$2" ]; then return 0; fi
+    diff <(echo "$1") <(echo "$2") | sed 's/^/  /'
+    return 1
 }
 
 now_ms() { date +%s%3N; }

@@ -8,7 +8,7 @@ root=$(cd "$(dirname "$0")/.." && pwd)
 wine32_note="$root/build/wine32-not-installed"
 
 packages=(cmake ninja-build ccache make g++ g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix
-          wine wine64 xvfb xauth xdotool xclip imagemagick locales fonts-ipafont-gothic
+          wine wine64 fonts-wine xvfb xauth xdotool xclip imagemagick locales fonts-ipafont-gothic
           trash-cli googletest libgtest-dev clang libclang-rt-14-dev python3)
 
 sudo=""

@@ -1,11 +1,13 @@
 #!/usr/bin/env bash
 # Starts tavrix.exe on the current (virtual) display, waits until its main window is
 # drawn, saves a screenshot of the screen and closes the program again. A third
-# argument sets the screen's pixels per inch for this run (96 again afterwards).
+# argument sets the screen's pixels per inch for this run (96 again afterwards); a
+# fourth, "window", keeps the window alone, frame included.
 set -euo pipefail
 exe=$1
 out=$2
 dpi=${3:-96}
+part=${4:-screen}
 # shellcheck source=scripts/desktop.sh
 source "$(dirname "$0")/desktop.sh"
 
@@ -37,7 +39,9 @@ fi
 drawn=true
 wait_until 30 has_colour "$window" 'rgb(0,128,0)' || drawn=false
 mkdir -p "$(dirname "$out")"
-$drawn && import -window root "$out"
+if $drawn; then
+    if [ "$part" = window ]; then snapshot "$window" "$out"; else import -window root "$out"; fi
+fi
 # Alt+F4 closes it as a user would, so it saves its settings on the way out.
 xdotool windowfocus --sync "$window" key alt+F4 2>/dev/null || true
 wait_until 10 ended || kill "$pid" 2>/dev/null || true

@@ -153,12 +153,6 @@ all_present() {
     done <<<"$plan"
 }
 
-same_lines() {
-    if [ "$1" = "$2" ]; then return 0; fi
-    diff <(echo "$1") <(echo "$2") | sed 's/^/  /'
-    return 1
-}
-
 # Patterns typed below: "TMP" (becomes .tmp), ".b?k" and ".ob*".
 tree_a="$scratch/整理表ソ"
 plan_a='T a.tmp
