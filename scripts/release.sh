@@ -6,9 +6,9 @@
 # Usage: release.sh [--no-install] [win32|win64]...   (both builds unless named)
 #
 # Two runs on the same commit give the same bytes, in any clone at any path and at any
-# time: each build compiles afresh in a folder of its own, without ccache, with the
-# source and build paths mapped out of the program and SOURCE_DATE_EPOCH (the commit's
-# time) as the PE time stamp; the zips hold sorted entries with the commit's time.
+# time: each build compiles in a folder of its own, with the source and build paths
+# mapped out of the program and SOURCE_DATE_EPOCH (the commit's time) as the PE time
+# stamp; the zips hold sorted entries with the commit's time.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
@@ -37,9 +37,10 @@ export SOURCE_DATE_EPOCH TZ=UTC
 version=$(sed -n 's/^project(tavrix VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "release.sh: no version in CMakeLists.txt" >&2; exit 1; }
 
-# Every object is compiled here and now, whatever sets up ccache: a cache that rewrites
-# paths would hand another clone these objects and hide a path that reached them.
-export CCACHE_DISABLE=1
+# ccache (CMakeLists.txt takes it wherever the machine has it) with no base folder: a
+# cached object then stands only for the same compile at this very path, and no other
+# clone's objects can hide a path that reached the program.
+export CCACHE_BASEDIR=
 dist="$root/dist"
 rm -rf "$dist"
 mkdir -p "$dist"
@@ -57,8 +58,7 @@ for build in "${builds[@]}"; do
     maps="-ffile-prefix-map=$root=. -ffile-prefix-map=$dir=build"
     cmake -S . -B "$dir" --toolchain "$toolchain" -G "Unix Makefiles" \
         -DCMAKE_BUILD_TYPE=Release -DTAVRIX_WERROR=ON \
-        -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" -DCMAKE_EXE_LINKER_FLAGS=-s \
-        -DCMAKE_C_COMPILER_LAUNCHER= -DCMAKE_CXX_COMPILER_LAUNCHER= >/dev/null
+        -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" -DCMAKE_EXE_LINKER_FLAGS=-s >/dev/null
     cmake --build "$dir" --target tavrix --parallel "$(nproc)"
     python3 scripts/pack_release.py --version "$version" --time "$SOURCE_DATE_EPOCH" \
         --exe "$dir/tavrix.exe" --readme docs/readme.txt.in --license LICENSE \

@@ -19,7 +19,9 @@ summary() {
 }
 
 echo "commit $(git -C "$root" rev-parse HEAD)"
-clones=("$scratch/a/tavrix" "$scratch/another/clone/of/tavrix")
+# At two paths that stay the same from run to run, so that ccache serves a run made again.
+clones=("$root/build/release-test/a/tavrix" "$root/build/release-test/another/clone/of/tavrix")
+rm -rf "$root/build/release-test"
 for clone in "${clones[@]}"; do
     git clone -q "$root" "$clone" &&
         (cd "$clone" && bash scripts/release.sh --no-install win64) >"$clone.log" 2>&1 ||
