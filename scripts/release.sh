@@ -37,10 +37,11 @@ export SOURCE_DATE_EPOCH TZ=UTC
 version=$(sed -n 's/^project(tavrix VERSION \([0-9.]*\) .*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "release.sh: no version in CMakeLists.txt" >&2; exit 1; }
 
-# ccache (CMakeLists.txt takes it wherever the machine has it) with no base folder: a
-# cached object then stands only for the same compile at this very path, and no other
-# clone's objects can hide a path that reached the program.
+# ccache where the machine has it, with no base folder: a cached object then stands
+# only for the same compile at this very path, and no other clone's objects can hide a
+# path that reached the program.
 export CCACHE_BASEDIR=
+launcher=$(command -v ccache || true)
 dist="$root/dist"
 rm -rf "$dist"
 mkdir -p "$dist"
@@ -58,7 +59,8 @@ for build in "${builds[@]}"; do
     maps="-ffile-prefix-map=$root=. -ffile-prefix-map=$dir=build"
     cmake -S . -B "$dir" --toolchain "$toolchain" -G "Unix Makefiles" \
         -DCMAKE_BUILD_TYPE=Release -DTAVRIX_WERROR=ON \
-        -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" -DCMAKE_EXE_LINKER_FLAGS=-s >/dev/null
+        -DCMAKE_C_FLAGS="$maps" -DCMAKE_CXX_FLAGS="$maps" -DCMAKE_EXE_LINKER_FLAGS=-s \
+        -DCMAKE_C_COMPILER_LAUNCHER="$launcher" -DCMAKE_CXX_COMPILER_LAUNCHER="$launcher" >/dev/null
     cmake --build "$dir" --target tavrix --parallel "$(nproc)"
     python3 scripts/pack_release.py --version "$version" --time "$SOURCE_DATE_EPOCH" \
         --exe "$dir/tavrix.exe" --readme docs/readme.txt.in --license LICENSE \
