@@ -19,9 +19,14 @@ summary() {
 }
 
 echo "commit $(git -C "$root" rev-parse HEAD)"
-# At two paths that stay the same from run to run, so that ccache serves a run made again.
-clones=("$root/build/release-test/a/tavrix" "$root/build/release-test/another/clone/of/tavrix")
-rm -rf "$root/build/release-test"
+# At two paths that are the same for every run on this machine, from any clone, so that
+# ccache, whose key holds each path, serves what did not change; one run at a time.
+clones_dir=/tmp/tavrix-release-test
+exec 9>"$clones_dir.lock"
+flock 9
+rm -rf "$clones_dir"
+trap 'WINEPREFIX="$scratch/wine/prefix" wineserver -k 2>/dev/null; rm -rf "$scratch" "$clones_dir"' EXIT
+clones=("$clones_dir/a/tavrix" "$clones_dir/another/clone/of/tavrix")
 for clone in "${clones[@]}"; do
     git clone -q "$root" "$clone" &&
         (cd "$clone" && bash scripts/release.sh --no-install win64) >"$clone.log" 2>&1 ||
