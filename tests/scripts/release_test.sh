@@ -20,10 +20,12 @@ summary() {
 
 echo "commit $(git -C "$root" rev-parse HEAD)"
 # At two paths that are the same for every run on this machine, from any clone, so that
-# ccache, whose key holds each path, serves what did not change; one run at a time.
+# ccache, whose key holds each path, serves what did not change; one run at a time. The
+# cache lies beside them: the HOME a test runs with is a throwaway one.
 clones_dir=/tmp/tavrix-release-test
 exec 9>"$clones_dir.lock"
 flock 9
+export CCACHE_DIR=$clones_dir.ccache
 rm -rf "$clones_dir"
 trap 'WINEPREFIX="$scratch/wine/prefix" wineserver -k 2>/dev/null; rm -rf "$scratch" "$clones_dir"' EXIT
 clones=("$clones_dir/a/tavrix" "$clones_dir/another/clone/of/tavrix")
