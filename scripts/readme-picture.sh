@@ -3,10 +3,7 @@
 # user taro finds it after he chose his Downloads folder, with subfolders on and the
 # patterns such a folder gathers, drawn by Wine on a virtual display in a throwaway
 # prefix and HOME.
-set -euo pipefail
-root=$(cd "$(dirname "$0")/.." && pwd)
-cd "$root"
-source scripts/wine-env.sh
+source "$(dirname "$0")/prelude.sh"
 out=${1:-$root/docs/main-window.png}
 
 cmake --preset win64 >/dev/null
