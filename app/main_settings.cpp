@@ -58,8 +58,7 @@ void TAutoTavrix::ReadSettings() {
 
     patternFile_ = saved.patternFile;
     if (patternFile_ == PatternFile::Unread)
-        throw EFileFailure(
-            SettingsFaultText(SettingsFault::CannotOpen, ListFileName(SettingsDir), ShiftJis()));
+        throw EFileFailure(UnreadListText(SettingsDir, ShiftJis()));
     try {
         ShowPatterns(saved.patterns);
     } catch (const std::exception&) {

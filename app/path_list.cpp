@@ -38,8 +38,8 @@ TListedPaths::TListedPaths(const std::vector<std::u16string>& paths) {
         if (met_.emplace(path, false).second) order_.push_back(path);
 }
 
-bool TListedPaths::Take(std::u16string_view path) {
-    const auto found = met_.find(std::u16string(path));
+bool TListedPaths::Take(const std::u16string& path) {
+    const auto found = met_.find(path);
     if (found == met_.end()) return false;
     found->second = true;
     return true;

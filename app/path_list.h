@@ -8,8 +8,9 @@
 
 enum class PathListProblem {
     None,
-    Utf16,   // a UTF-16 byte-order mark, or a NUL: saved as UTF-16 (PowerShell 5.1's ">")
-    NotUtf8, // bytes that are not UTF-8: saved in another code page
+    Utf16,      // a UTF-16 byte-order mark, or a NUL: saved as UTF-16 (PowerShell 5.1's ">")
+    NotUtf8,    // bytes that are not UTF-8: saved in another code page
+    Unreadable, // missing or not readable at all (the caller's finding, never the parser's)
 };
 
 struct PathList {
@@ -29,7 +30,7 @@ class TListedPaths {
 public:
     explicit TListedPaths(const std::vector<std::u16string>& paths);
     // Whether the path is listed, compared exactly; it then counts as met.
-    bool Take(std::u16string_view path);
+    bool Take(const std::u16string& path);
     // The listed paths never met, in list order, each once.
     std::vector<std::u16string> Missed() const;
 

@@ -2,16 +2,7 @@
 
 #include "base/utf8.h"
 
-#include <cstring>
-
 namespace {
-
-// The program's own words, Shift_JIS in the source.
-std::u16string Words(const char* sjis, const CodePage& codePage) {
-    std::u16string text;
-    codePage.ToUtf16(sjis, std::strlen(sjis), text);
-    return text;
-}
 
 std::u16string Ascii(const std::string& text) { return std::u16string(text.begin(), text.end()); }
 

@@ -26,9 +26,15 @@ void ReadPatterns(std::string_view bytes, const CodePage& shiftJis, Settings& se
     }
 }
 
+// The rules a settings file's text is read and written by: its own Shift_JIS, or
+// UTF-8 for a file that came with a byte-order mark.
+const CodePage& TextRules(const FileText& file, const CodePage& shiftJis) {
+    return file.encoding == TextEncoding::ShiftJis ? shiftJis : Utf8Text();
+}
+
 void ReadSettingsFile(std::string_view bytes, const CodePage& shiftJis, Settings& settings) {
     FileText file = DecodeFileText(bytes);
-    const CodePage& text = file.encoding == TextEncoding::ShiftJis ? shiftJis : Utf8Text();
+    const CodePage& text = TextRules(file, shiftJis);
     const TIniFile ini(std::move(file.text), text);
     settings.bounds = {
         ini.ReadInteger("Location", "Left", 0), ini.ReadInteger("Location", "Top", 0),
@@ -54,7 +60,8 @@ std::optional<std::string> SettingsFileText(const Settings& settings, std::strin
                                             const CodePage& shiftJis) {
     FileText file = DecodeFileText(old);
     const bool own = file.encoding == TextEncoding::ShiftJis;
-    TIniFile ini(std::move(file.text), own ? shiftJis : Utf8Text());
+    const CodePage& text = TextRules(file, shiftJis);
+    TIniFile ini(std::move(file.text), text);
     ini.WriteInteger("Location", "Left", settings.bounds.left);
     ini.WriteInteger("Location", "Top", settings.bounds.top);
     ini.WriteInteger("Location", "Width", settings.bounds.width);
@@ -70,12 +77,6 @@ std::optional<std::string> SettingsFileText(const Settings& settings, std::strin
         ini.DeleteKey("Last", "FolderUtf8");
     if (own) return ini.Bytes();
     return ShiftJisLines(ini.Bytes(), shiftJis);
-}
-
-std::u16string Decoded(const char* text, const CodePage& shiftJis) {
-    std::u16string wide;
-    shiftJis.ToUtf16(text, std::char_traits<char>::length(text), wide);
-    return wide;
 }
 
 } // namespace
@@ -169,5 +170,9 @@ std::u16string SettingsFaultText(SettingsFault fault, const std::u16string& path
         {"ファイル ", " は Shift_JIS で表せない文字を含むため、保存しませんでした"},
     };
     const auto& text = kTexts[static_cast<int>(fault)];
-    return Decoded(text.before, shiftJis) + path + Decoded(text.after, shiftJis);
+    return Words(text.before, shiftJis) + path + Words(text.after, shiftJis);
+}
+
+std::u16string UnreadListText(const std::u16string& settingsDir, const CodePage& shiftJis) {
+    return SettingsFaultText(SettingsFault::CannotOpen, ListFileName(settingsDir), shiftJis);
 }

@@ -56,3 +56,5 @@ void SaveSettings(const Settings& settings, const std::u16string& settingsDir, T
 enum class SettingsFault { CannotOpen, CannotCreate, CannotWrite, NotShiftJis };
 std::u16string SettingsFaultText(SettingsFault fault, const std::u16string& path,
                                  const CodePage& shiftJis);
+// The fault of a pattern list that is there but cannot be read, in that wording.
+std::u16string UnreadListText(const std::u16string& settingsDir, const CodePage& shiftJis);

@@ -140,14 +140,11 @@ std::u16string ProblemText(const ParsedCommand& parsed) {
 }
 
 // The saved settings with this run's overrides: the folder, the patterns, the option.
-struct Job {
-    std::u16string folder;
-    std::vector<std::string> patterns;
-    bool subfolders = false;
-};
-
-Job JobFor(const UnattendedRequest& request) {
-    Job job;
+RunSettings JobFor(const UnattendedRequest& request) {
+    RunSettings job;
+    job.action = request.action;
+    job.olderThanDays = request.olderThanDays;
+    job.fromList = request.fromList;
     const std::u16string dir = SettingsDirIn(AppDataFolder(nullptr));
     TDiskStore disk;
     Settings saved = LoadSettings(dir, disk, ShiftJis());
@@ -156,8 +153,7 @@ Job JobFor(const UnattendedRequest& request) {
     if (request.patterns)
         job.patterns = *request.patterns;
     else if (saved.patternFile == PatternFile::Unread)
-        throw EFileFailure(
-            SettingsFaultText(SettingsFault::CannotOpen, ListFileName(dir), ShiftJis()));
+        throw EFileFailure(UnreadListText(dir, ShiftJis()));
     else
         job.patterns = std::move(saved.patterns);
     if (request.folder)
@@ -240,6 +236,7 @@ std::u16string ListProblemText(const std::u16string& file, PathListProblem probl
     case PathListProblem::NotUtf8:
         return subject + SjisToUtf16("一覧が UTF-8 ではありません。メモ帳なら [名前を付けて保存] の"
                                      "文字コードで UTF-8 を選んで保存し直してください");
+    case PathListProblem::Unreadable:
     case PathListProblem::None:
         break;
     }
@@ -298,25 +295,22 @@ int Run(const ParsedCommand& parsed, std::uint64_t runStart, RunRecord& record) 
     if (request.fromList) {
         std::string bytes;
         if (!ReadWholeFile(*request.fromList, bytes))
-            return Stop(record, ListProblemText(*request.fromList, PathListProblem::None),
+            return Stop(record, ListProblemText(*request.fromList, PathListProblem::Unreadable),
                         kExitUsage);
         const PathList list = ParsePathList(bytes);
         if (list.problem != PathListProblem::None)
             return Stop(record, ListProblemText(*request.fromList, list.problem), kExitUsage);
         listed.emplace(list.paths);
     }
-    Job job;
     try {
-        job = JobFor(request);
+        record.settings = JobFor(request);
     } catch (const EFileFailure& e) {
         return Stop(record, e.Message(), kExitNothingToDo);
     }
+    RunSettings& job = *record.settings;
     // A "/" is taken as "\" before the walk, so that every path found is in the form
     // the shell's request reads.
     job.folder = Backslashed(job.folder);
-    record.settings =
-        RunSettings{request.action,        job.folder,      job.patterns, job.subfolders,
-                    request.olderThanDays, request.fromList};
     if (job.folder.empty())
         return Stop(record,
                     SjisToUtf16("整理するフォルダーがありません (/folder で指定してください)"),
@@ -356,7 +350,8 @@ int Run(const ParsedCommand& parsed, std::uint64_t runStart, RunRecord& record) 
         for (std::u16string_view path : selection.found) {
             lines.append(path);
             lines += u"\r\n";
-            record.listed.emplace_back(path);
+            // Only the log reads it back.
+            if (request.log) record.listed.emplace_back(path);
         }
         WriteStd(StdStream::Output, lines);
         record.summary =

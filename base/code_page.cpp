@@ -13,3 +13,9 @@ void LowerByCharacter(char* text, std::size_t length, bool (*isLeadByte)(unsigne
         }
     }
 }
+
+std::u16string Words(std::string_view bytes, const CodePage& codePage) {
+    std::u16string text;
+    codePage.ToUtf16(bytes.data(), bytes.size(), text);
+    return text;
+}

@@ -3,6 +3,7 @@
 #pragma once
 #include <cstddef>
 #include <string>
+#include <string_view>
 
 struct CodePage {
     // True when the byte starts a double-byte character.
@@ -16,6 +17,10 @@ struct CodePage {
     // The bytes as UTF-16; false, and `text` untouched, when they are not valid text.
     bool (*ToUtf16)(const char* bytes, std::size_t length, std::u16string& text);
 };
+
+// The program's own words, in the code page's bytes in the source, as UTF-16; empty
+// where they are not valid text there.
+std::u16string Words(std::string_view bytes, const CodePage& codePage);
 
 // A double-byte code page's lower-casing, character by character, so that the length
 // stays and no trail byte is ever taken for a letter: an ASCII letter lowered here, a

@@ -25,8 +25,7 @@ bool StartsWith(std::string_view bytes, std::string_view mark) {
 bool NoLeadBytes(unsigned char) { return false; }
 
 void LowerAscii(char* text, std::size_t length) {
-    for (std::size_t i = 0; i < length; ++i)
-        if (text[i] >= 'A' && text[i] <= 'Z') text[i] = static_cast<char>(text[i] - 'A' + 'a');
+    LowerByCharacter(text, length, NoLeadBytes, nullptr);
 }
 
 std::size_t AppendUtf8(const char16_t* text, std::size_t length, std::string& bytes) {

@@ -37,3 +37,7 @@ bool EngineMissing(std::int32_t result) {
 Presence PresenceAfterFailure(unsigned long error) {
     return error == kFileNotFound || error == kPathNotFound ? Presence::Gone : Presence::Unknown;
 }
+
+bool IsShellPathList(const std::u16string& pathList) {
+    return !pathList.empty() && pathList[0] != u'\0' && pathList.back() == u'\0';
+}

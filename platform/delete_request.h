@@ -2,6 +2,7 @@
 // operation's watcher lets through, and what counts as gone afterwards.
 #pragma once
 #include <cstdint>
+#include <string>
 
 // Shell file-operation flags, as the shell's headers define them.
 constexpr unsigned kFofSilent = 0x4;
@@ -13,6 +14,11 @@ constexpr unsigned kFofWantNukeWarning = 0x4000;
 constexpr unsigned kFofxRecycleOnDelete = 0x80000;
 // The flag the shell gives an item it is about to move into the recycle bin.
 constexpr unsigned kTsfDeleteRecycleIfPossible = 0x80;
+
+// Whether a path list is one the shell can read: paths each ended by a NUL, the last
+// one's followed by the list's own. Without a NUL of its own after the last path, the
+// terminator would end that path and the list would run on.
+bool IsShellPathList(const std::u16string& pathList);
 
 // Flags for a delete without the confirmation prompt, into the recycle bin
 // unless permanent.

@@ -60,7 +60,8 @@ bool FolderExists(const std::u16string& path) {
 }
 
 bool PathExists(const std::u16string& path) {
-    return GetFileAttributesW(AsWide(Exact(path).c_str())) != INVALID_FILE_ATTRIBUTES;
+    unsigned long error = 0;
+    return PathPresence(path, error) == Presence::There;
 }
 
 Presence PathPresence(const std::u16string& path, unsigned long& error) {

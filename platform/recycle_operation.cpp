@@ -114,7 +114,7 @@ private:
 } // namespace
 
 bool RecycleQuietly(const std::u16string& pathList, RecycleReport& report) {
-    if (pathList.empty() || pathList[0] == u'\0' || pathList.back() != u'\0') return true;
+    if (!IsShellPathList(pathList)) return true;
     const auto create = reinterpret_cast<CreateItem>(reinterpret_cast<void*>(
         GetProcAddress(GetModuleHandleW(L"shell32.dll"), "SHCreateItemFromParsingName")));
     ComPtr<IFileOperation> operation;

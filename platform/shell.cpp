@@ -84,9 +84,7 @@ namespace {
 
 // The one request of a delete, with the given flags.
 void DeleteRequest(HWND owner, const std::u16string& pathList, unsigned flags) {
-    // The shell reads up to a double NUL: without a NUL of its own after the last
-    // path, the terminator would end that path and the list would run on.
-    if (pathList.empty() || pathList[0] == u'\0' || pathList.back() != u'\0') return;
+    if (!IsShellPathList(pathList)) return;
     SHFILEOPSTRUCTW request{};
     request.hwnd = owner;
     request.wFunc = FO_DELETE;

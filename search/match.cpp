@@ -20,16 +20,6 @@ bool PassesQuestionTest(const std::string& pattern, const std::string& extension
     return true;
 }
 
-// The whole-item test: the item lowered as the extension was, then byte for byte.
-// The system's own case-insensitive search would also take ".ｔｍｐ" for ".tmp" on
-// Windows, and not under Wine.
-bool IsItemOf(const std::string& pattern, const std::string& extension, const CodePage& codePage) {
-    if (pattern.size() != extension.size()) return false;
-    std::string lowered = pattern;
-    codePage.Lower(&lowered[0], lowered.size());
-    return lowered == extension;
-}
-
 } // namespace
 
 Extension ExtensionOf(std::u16string_view name, const CodePage& codePage) {
@@ -49,10 +39,7 @@ bool MatchesPatterns(const Extension& extension, const PatternList& patterns,
     const std::string& bytes = extension.bytes;
     const int count = patterns.Count();
     for (int index = 0; index < count; ++index) {
-        const std::string pattern = patterns.Item(index);
-        // A blank line of the list file gives an empty item, which must not select
-        // every file without extension.
-        if (extension.whole && !bytes.empty() && IsItemOf(pattern, bytes, codePage)) return true;
+        std::string pattern = patterns.Item(index);
         const std::size_t star = pattern.find('*');
         // Leading bytes of a partial extension are exact: a star test that ends
         // within them decides as it would for the whole.
@@ -60,6 +47,15 @@ bool MatchesPatterns(const Extension& extension, const PatternList& patterns,
         if (extension.whole && pattern.find('?') != std::string::npos &&
             PassesQuestionTest(pattern, bytes))
             return true;
+        // The whole-item test, last since it lowers the item in place: lowered as the
+        // extension was, then byte for byte. The system's own case-insensitive search
+        // would also take ".ｔｍｐ" for ".tmp" on Windows, and not under Wine. A blank
+        // line of the list file gives an empty item, which must not select every file
+        // without extension.
+        if (extension.whole && !bytes.empty() && pattern.size() == bytes.size()) {
+            codePage.Lower(&pattern[0], pattern.size());
+            if (pattern == bytes) return true;
+        }
     }
     return false;
 }

@@ -18,12 +18,18 @@ bool IsDrivePath(std::u16string_view path) {
     return HasDrive(path) && (path.size() == 2 || path[2] == u'\\');
 }
 
+} // namespace
+
 // The path with every subst drive replaced by the folder it stands for; empty when
 // a drive cannot be asked about or the drives stand for each other.
-std::u16string WithoutSubst(std::u16string path, VolumeQueries& queries) {
+std::u16string RecycleVolumes::WithoutSubst(std::u16string path) {
     for (int step = 0; step <= kLetters; ++step) {
         if (!IsDrivePath(path)) return path;
-        const std::u16string target = queries.DriveTarget(path.substr(0, 2));
+        const std::u16string drive = path.substr(0, 2);
+        auto known = targets_.find(drive);
+        if (known == targets_.end())
+            known = targets_.emplace(drive, queries_.DriveTarget(drive)).first;
+        const std::u16string& target = known->second;
         if (target.empty()) return std::u16string();
         if (!StartsWith(target, kDeviceRoot)) return path;
         std::u16string folder = target.substr(kDeviceRoot.size());
@@ -35,15 +41,16 @@ std::u16string WithoutSubst(std::u16string path, VolumeQueries& queries) {
     return std::u16string();
 }
 
-} // namespace
-
 bool RecycleVolumes::OnLocalFixedDisk(std::u16string_view path) {
     const std::size_t separator = path.rfind(u'\\');
     const std::u16string_view folder = path.substr(0, separator == path.npos ? 0 : separator + 1);
     if (!folder.empty() && folder == folder_) return answer_;
     folder_ = folder;
-    const std::u16string real = WithoutSubst(std::u16string(path), queries_);
+    const std::u16string real = WithoutSubst(std::u16string(path));
     const std::u16string root = real.empty() ? real : queries_.VolumeRoot(real);
-    answer_ = !root.empty() && queries_.DriveType(root) == kDriveFixed;
+    if (root.empty()) return answer_ = false;
+    auto type = types_.find(root);
+    if (type == types_.end()) type = types_.emplace(root, queries_.DriveType(root)).first;
+    answer_ = type->second == kDriveFixed;
     return answer_;
 }

@@ -2,6 +2,7 @@
 // network share, removable media or a drive made by subst has none, and the shell
 // then deletes for good, possibly after a question that nobody would see.
 #pragma once
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -27,11 +28,15 @@ public:
 
     // True only when the queries prove the path to be on a local fixed disk, a subst
     // drive taken as the folder it stands for; a query that fails answers no. Files
-    // of one folder share the answer, asked once.
+    // of one folder share the answer; each drive and each volume is asked about once.
     bool OnLocalFixedDisk(std::u16string_view path);
 
 private:
+    std::u16string WithoutSubst(std::u16string path);
+
     VolumeQueries& queries_;
     std::u16string folder_;
     bool answer_ = false;
+    std::map<std::u16string, std::u16string> targets_; // by drive
+    std::map<std::u16string, unsigned> types_;         // by volume root
 };
