@@ -1,12 +1,12 @@
 #include "app/path_list.h"
 
-#include "app/settings_text.h"
 #include "base/text_encoding.h"
+#include "base/text_lines.h"
 #include "base/utf8.h"
 
 namespace {
 
-bool Blank(const std::string& line) { return line.find_first_not_of(" \t") == std::string::npos; }
+bool Blank(std::string_view line) { return line.find_first_not_of(" \t") == line.npos; }
 
 } // namespace
 
@@ -19,8 +19,8 @@ PathList ParsePathList(std::string_view bytes) {
         list.problem = PathListProblem::Utf16;
         return list;
     }
-    // The pattern list's line rule: a lone CR too ends a line, and no name holds one.
-    for (const std::string& line : ParseListFile(file.text)) {
+    // A lone CR too ends a line, as in every text file of the program: no name holds one.
+    for (const std::string_view line : TextLines(file.text)) {
         if (Blank(line)) continue;
         std::optional<std::u16string> path = FromUtf8(line);
         if (!path) {

@@ -79,12 +79,6 @@ private:
     Selection& selection_;
 };
 
-std::uint64_t Now() {
-    FILETIME now;
-    GetSystemTimeAsFileTime(&now);
-    return std::uint64_t{now.dwHighDateTime} << 32 | now.dwLowDateTime;
-}
-
 // "2 件 (1.5 MB)"
 std::string CountAndSize(std::size_t count, std::uint64_t bytes) {
     return std::to_string(count) + " 件 (" + SizeText(bytes) + ")";
@@ -373,7 +367,7 @@ int Run(const ParsedCommand& parsed, std::uint64_t runStart, RunRecord& record) 
 } // namespace
 
 int RunUnattended(const std::vector<std::u16string>& args) {
-    const std::uint64_t runStart = Now();
+    const std::uint64_t runStart = SystemTimeNow();
     const ComApartment com;
     const ParsedCommand parsed = ParseCommandLine(args, ShiftJis());
     // From here, when the log's path was read, a block is written whatever happens.

@@ -27,3 +27,9 @@ LocalTime LocalTimeAt(std::uint64_t fileTime) {
     constexpr std::int64_t kPerMinute = 60 * 10'000'000;
     return Parts(localParts, static_cast<int>((Count(local) - Count(utc)) / kPerMinute));
 }
+
+std::uint64_t SystemTimeNow() {
+    FILETIME now;
+    GetSystemTimeAsFileTime(&now);
+    return static_cast<std::uint64_t>(Count(now));
+}

@@ -9,8 +9,6 @@ namespace {
 // MAX_PATH counts the final NUL.
 constexpr std::size_t kLongestPlainPath = 259;
 
-bool IsSeparator(char16_t c) { return c == u'\\' || c == u'/'; }
-
 char16_t AsciiUpper(char16_t c) {
     return c >= u'a' && c <= u'z' ? static_cast<char16_t>(c - u'a' + u'A') : c;
 }
@@ -40,9 +38,7 @@ bool IsDeviceName(std::u16string_view part) {
 
 bool HasDevicePart(std::u16string_view path) {
     for (std::size_t at = 0; at <= path.size();) {
-        std::size_t end = at;
-        while (end < path.size() && !IsSeparator(path[end]))
-            ++end;
+        const std::size_t end = std::min(path.find_first_of(u"\\/", at), path.size());
         if (IsDeviceName(path.substr(at, end - at))) return true;
         at = end + 1;
     }
